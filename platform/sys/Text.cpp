@@ -1,0 +1,264 @@
+#include "platform/sys/Text.h"
+
+#include <array>
+
+namespace sys::text {
+
+namespace {
+
+bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+
+// Decodes the character that starts at s[i]; sets len to its byte length. Bytes that do not
+// form a valid sequence count as one character each.
+char32_t decodeAt(std::string_view s, size_t i, size_t& len) {
+    unsigned char b0 = static_cast<unsigned char>(s[i]);
+    size_t need = b0 < 0x80 ? 0
+                  : (b0 & 0xE0) == 0xC0 ? 1
+                  : (b0 & 0xF0) == 0xE0 ? 2
+                  : (b0 & 0xF8) == 0xF0 ? 3
+                                        : 4;
+    len = 1;
+    if (need == 0)
+        return b0;
+    if (need == 4 || i + need >= s.size())
+        return 0xFFFD;
+    char32_t cp = b0 & (0x3F >> need);
+    for (size_t k = 1; k <= need; ++k) {
+        unsigned char b = static_cast<unsigned char>(s[i + k]);
+        if (!isContinuation(b))
+            return 0xFFFD;
+        cp = (cp << 6) | (b & 0x3F);
+    }
+    len = need + 1;
+    return cp;
+}
+
+void append(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// Case pairs of the scripts that the ANSI code pages of the system cover. Every pair keeps
+// its UTF-8 length, so a folded text has its characters at the same byte offsets.
+char32_t toUpperCp(char32_t c) {
+    if (c >= 'a' && c <= 'z')
+        return c - 32;
+    if (c < 0x80)
+        return c;
+    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7))
+        return c - 0x20;
+    if (c == 0xFF)
+        return 0x178;
+    if (c >= 0x100 && c <= 0x17F) {
+        // Latin Extended-A: mostly even upper / odd lower, shifted by one in 0x139-0x148 and 0x179-0x17E.
+        bool shifted = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        if (c == 0x131 || c == 0x138 || c == 0x149 || c == 0x17F)
+            return c;
+        if (shifted)
+            return (c % 2 == 0) ? c - 1 : c;
+        return (c % 2 == 1) ? c - 1 : c;
+    }
+    if (c >= 0x3B1 && c <= 0x3C9 && c != 0x3C2)
+        return c - 0x20;
+    if (c >= 0x430 && c <= 0x44F)
+        return c - 0x20;
+    if (c >= 0x450 && c <= 0x45F)
+        return c - 0x50;
+    return c;
+}
+
+char32_t toLowerCp(char32_t c) {
+    if (c >= 'A' && c <= 'Z')
+        return c + 32;
+    if (c < 0x80)
+        return c;
+    if (c >= 0xC0 && c <= 0xDE && c != 0xD7)
+        return c + 0x20;
+    if (c == 0x178)
+        return 0xFF;
+    if (c >= 0x100 && c <= 0x17F) {
+        bool shifted = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
+        if (c == 0x130 || c == 0x138 || c == 0x149 || c == 0x17F)
+            return c;
+        if (shifted)
+            return (c % 2 == 1) ? c + 1 : c;
+        return (c % 2 == 0) ? c + 1 : c;
+    }
+    if (c >= 0x391 && c <= 0x3A9 && c != 0x3A2)
+        return c + 0x20;
+    if (c >= 0x410 && c <= 0x42F)
+        return c + 0x20;
+    if (c >= 0x400 && c <= 0x40F)
+        return c + 0x50;
+    return c;
+}
+
+template <typename Map> std::string mapChars(std::string_view s, Map map) {
+    std::string out;
+    out.reserve(s.size());
+    for (size_t i = 0; i < s.size();) {
+        size_t len = 1;
+        char32_t cp = decodeAt(s, i, len);
+        if (cp == 0xFFFD && len == 1 && static_cast<unsigned char>(s[i]) >= 0x80)
+            out += s[i]; // keep undecodable bytes as they are
+        else
+            append(out, map(cp));
+        i += len;
+    }
+    return out;
+}
+
+// Windows-1252's characters 0x80 to 0x9F; the five undefined ones map to the C1 controls.
+constexpr std::array<char32_t, 32> kCp1252High = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
+
+int ansiOf(char32_t cp) {
+    if (cp < 0x80 || (cp >= 0xA0 && cp <= 0xFF))
+        return static_cast<int>(cp);
+    for (size_t k = 0; k < kCp1252High.size(); ++k)
+        if (kCp1252High[k] == cp)
+            return static_cast<int>(0x80 + k);
+    return '?';
+}
+
+} // namespace
+
+size_t byteOffset(std::string_view s, long pos) {
+    if (pos <= 1)
+        return 0;
+    long chars = 0;
+    for (size_t i = 0; i < s.size(); ++i) {
+        if (!isContinuation(static_cast<unsigned char>(s[i]))) {
+            if (++chars == pos)
+                return i;
+        }
+    }
+    return s.size();
+}
+
+long length(std::string_view s) {
+    long n = 0;
+    for (unsigned char c : s)
+        if (!isContinuation(c))
+            ++n;
+    return n;
+}
+
+std::string left(std::string_view s, long n) {
+    if (n <= 0)
+        return {};
+    return std::string(s.substr(0, byteOffset(s, n + 1)));
+}
+
+std::string right(std::string_view s, long n) {
+    if (n <= 0)
+        return {};
+    long len = length(s);
+    if (n >= len)
+        return std::string(s);
+    return std::string(s.substr(byteOffset(s, len - n + 1)));
+}
+
+std::string mid(std::string_view s, long start, long count) {
+    if (start < 1)
+        start = 1;
+    size_t from = byteOffset(s, start);
+    if (from >= s.size() || count == 0)
+        return {};
+    if (count < 0)
+        return std::string(s.substr(from));
+    size_t to = byteOffset(s, start + count);
+    return std::string(s.substr(from, to - from));
+}
+
+long find(std::string_view haystack, std::string_view needle, long start, Compare compare) {
+    if (start < 1)
+        start = 1;
+    if (start > length(haystack) + 1)
+        return 0;
+    size_t from = byteOffset(haystack, start);
+    size_t at;
+    if (compare == Compare::IgnoreCase) {
+        std::string h = upper(haystack);
+        std::string n = upper(needle);
+        at = h.find(n, from);
+    } else {
+        at = haystack.find(needle, from);
+    }
+    if (at == std::string_view::npos)
+        return 0;
+    return length(haystack.substr(0, at)) + 1;
+}
+
+std::string upper(std::string_view s) { return mapChars(s, toUpperCp); }
+std::string lower(std::string_view s) { return mapChars(s, toLowerCp); }
+
+bool equal(std::string_view a, std::string_view b, Compare compare) {
+    if (compare == Compare::Exact)
+        return a == b;
+    return upper(a) == upper(b);
+}
+
+std::string trimLeft(std::string_view s) {
+    size_t i = 0;
+    while (i < s.size() && s[i] == ' ')
+        ++i;
+    return std::string(s.substr(i));
+}
+
+std::string trimRight(std::string_view s) {
+    size_t n = s.size();
+    while (n > 0 && s[n - 1] == ' ')
+        --n;
+    return std::string(s.substr(0, n));
+}
+
+std::string trim(std::string_view s) { return trimRight(trimLeft(s)); }
+
+std::string fromAnsi(std::string_view bytes) {
+    std::string out;
+    out.reserve(bytes.size());
+    for (unsigned char b : bytes) {
+        if (b >= 0x80 && b < 0xA0)
+            append(out, kCp1252High[b - 0x80]);
+        else
+            append(out, b);
+    }
+    return out;
+}
+
+std::string toAnsi(std::string_view utf8) {
+    std::string out;
+    out.reserve(utf8.size());
+    for (size_t i = 0; i < utf8.size();) {
+        size_t len = 1;
+        char32_t cp = decodeAt(utf8, i, len);
+        out += static_cast<char>(ansiOf(cp));
+        i += len;
+    }
+    return out;
+}
+
+int ansiCode(std::string_view s) {
+    if (s.empty())
+        return 0;
+    size_t len = 1;
+    return ansiOf(decodeAt(s, 0, len));
+}
+
+} // namespace sys::text
