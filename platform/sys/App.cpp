@@ -9,8 +9,12 @@ std::string& installationFolder() {
 }
 } // namespace
 
-const std::string& App::path() { return installationFolder(); }
+const std::string& App::path() {
+    return installationFolder();
+}
 
-void App::setPath(const std::string& path) { installationFolder() = path; }
+void App::setPath(const std::string& path) {
+    installationFolder() = path;
+}
 
 } // namespace sys

@@ -15,6 +15,8 @@ std::string describeError(int number) {
         return "Subscript out of range";
     case ErrTypeMismatch:
         return "Type mismatch";
+    case ErrLoadingLibrary:
+        return "Error in loading DLL";
     case ErrBadFileName:
         return "Bad file name or number";
     case ErrFileNotFound:
@@ -31,6 +33,8 @@ std::string describeError(int number) {
         return "Disk full";
     case ErrInputPastEnd:
         return "Input past end of file";
+    case ErrTooManyFiles:
+        return "Too many files";
     case ErrPermissionDenied:
         return "Permission denied";
     case ErrPathFileAccess:
@@ -43,6 +47,10 @@ std::string describeError(int number) {
         return "Object required";
     case ErrNoSuchProperty:
         return "Object doesn't support this property or method";
+    case ErrEntryPointNotFound:
+        return "Can't find DLL entry point";
+    case ErrRegistryCorrupt:
+        return "The configuration registry database is corrupt";
     case ErrCancelled:
         return "Cancel was selected.";
     default:

@@ -11,6 +11,7 @@ enum ErrorNumber : int {
     ErrOverflow = 6,
     ErrSubscript = 9,
     ErrTypeMismatch = 13,
+    ErrLoadingLibrary = 48,
     ErrBadFileName = 52,
     ErrFileNotFound = 53,
     ErrBadFileMode = 54,
@@ -19,12 +20,15 @@ enum ErrorNumber : int {
     ErrFileAlreadyExists = 58,
     ErrDiskFull = 61,
     ErrInputPastEnd = 62,
+    ErrTooManyFiles = 67,
     ErrPermissionDenied = 70,
     ErrPathFileAccess = 75,
     ErrPathNotFound = 76,
     ErrObjectVariableNotSet = 91,
     ErrObjectRequired = 424,
     ErrNoSuchProperty = 438,
+    ErrEntryPointNotFound = 453,
+    ErrRegistryCorrupt = 1009,
     ErrCancelled = 32755,
 };
 

@@ -6,31 +6,53 @@ namespace sys::text {
 
 namespace {
 
-bool isContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
+bool isContinuation(unsigned char byte) {
+    return (byte & 0xC0) == 0x80;
+}
 
-// Decodes the character that starts at s[i]; sets len to its byte length. Bytes that do not
-// form a valid sequence count as one character each.
+constexpr char32_t kInvalid = 0xFFFD;
+
+// Decodes the character that starts at s[i]; sets len to its byte length. A byte that does not
+// start a valid shortest-form sequence is one character of its own (kInvalid, length 1), so
+// counting, slicing and case folding agree on every input and folding never moves a byte.
 char32_t decodeAt(std::string_view s, size_t i, size_t& len) {
     unsigned char b0 = static_cast<unsigned char>(s[i]);
-    size_t need = b0 < 0x80 ? 0
-                  : (b0 & 0xE0) == 0xC0 ? 1
-                  : (b0 & 0xF0) == 0xE0 ? 2
-                  : (b0 & 0xF8) == 0xF0 ? 3
-                                        : 4;
     len = 1;
-    if (need == 0)
+    if (b0 < 0x80)
         return b0;
-    if (need == 4 || i + need >= s.size())
-        return 0xFFFD;
+    size_t need = 0;
+    char32_t smallest = 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        need = 1;
+        smallest = 0x80;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        need = 2;
+        smallest = 0x800;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        need = 3;
+        smallest = 0x10000;
+    } else {
+        return kInvalid;
+    }
+    if (i + need >= s.size())
+        return kInvalid;
     char32_t cp = b0 & (0x3F >> need);
     for (size_t k = 1; k <= need; ++k) {
         unsigned char b = static_cast<unsigned char>(s[i + k]);
         if (!isContinuation(b))
-            return 0xFFFD;
+            return kInvalid;
         cp = (cp << 6) | (b & 0x3F);
     }
+    if (cp < smallest || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
+        return kInvalid;
     len = need + 1;
     return cp;
+}
+
+size_t charLength(std::string_view s, size_t i) {
+    size_t len = 1;
+    decodeAt(s, i, len);
+    return len;
 }
 
 void append(std::string& out, char32_t cp) {
@@ -63,7 +85,8 @@ char32_t toUpperCp(char32_t c) {
     if (c == 0xFF)
         return 0x178;
     if (c >= 0x100 && c <= 0x17F) {
-        // Latin Extended-A: mostly even upper / odd lower, shifted by one in 0x139-0x148 and 0x179-0x17E.
+        // Latin Extended-A: mostly even upper / odd lower, shifted by one in 0x139-0x148 and
+        // 0x179-0x17E.
         bool shifted = (c >= 0x139 && c <= 0x148) || (c >= 0x179 && c <= 0x17E);
         if (c == 0x131 || c == 0x138 || c == 0x149 || c == 0x17F)
             return c;
@@ -112,7 +135,7 @@ template <typename Map> std::string mapChars(std::string_view s, Map map) {
     for (size_t i = 0; i < s.size();) {
         size_t len = 1;
         char32_t cp = decodeAt(s, i, len);
-        if (cp == 0xFFFD && len == 1 && static_cast<unsigned char>(s[i]) >= 0x80)
+        if (len == 1 && static_cast<unsigned char>(s[i]) >= 0x80)
             out += s[i]; // keep undecodable bytes as they are
         else
             append(out, map(cp));
@@ -141,27 +164,26 @@ int ansiOf(char32_t cp) {
 size_t byteOffset(std::string_view s, long pos) {
     if (pos <= 1)
         return 0;
-    long chars = 0;
-    for (size_t i = 0; i < s.size(); ++i) {
-        if (!isContinuation(static_cast<unsigned char>(s[i]))) {
-            if (++chars == pos)
-                return i;
-        }
+    long chars = 1;
+    for (size_t i = 0; i < s.size(); i += charLength(s, i)) {
+        if (chars++ == pos)
+            return i;
     }
     return s.size();
 }
 
 long length(std::string_view s) {
     long n = 0;
-    for (unsigned char c : s)
-        if (!isContinuation(c))
-            ++n;
+    for (size_t i = 0; i < s.size(); i += charLength(s, i))
+        ++n;
     return n;
 }
 
 std::string left(std::string_view s, long n) {
     if (n <= 0)
         return {};
+    if (n >= length(s))
+        return std::string(s);
     return std::string(s.substr(0, byteOffset(s, n + 1)));
 }
 
@@ -180,7 +202,8 @@ std::string mid(std::string_view s, long start, long count) {
     size_t from = byteOffset(s, start);
     if (from >= s.size() || count == 0)
         return {};
-    if (count < 0)
+    // A count past the end (the callers' "the rest") must not overflow start + count.
+    if (count < 0 || count > length(s) - start)
         return std::string(s.substr(from));
     size_t to = byteOffset(s, start + count);
     return std::string(s.substr(from, to - from));
@@ -194,9 +217,12 @@ long find(std::string_view haystack, std::string_view needle, long start, Compar
     size_t from = byteOffset(haystack, start);
     size_t at;
     if (compare == Compare::IgnoreCase) {
-        std::string h = upper(haystack);
+        // Folding keeps every character at its byte offset, so only the part searched is folded.
+        std::string h = upper(haystack.substr(from));
         std::string n = upper(needle);
-        at = h.find(n, from);
+        at = h.find(n);
+        if (at != std::string::npos)
+            at += from;
     } else {
         at = haystack.find(needle, from);
     }
@@ -205,8 +231,12 @@ long find(std::string_view haystack, std::string_view needle, long start, Compar
     return length(haystack.substr(0, at)) + 1;
 }
 
-std::string upper(std::string_view s) { return mapChars(s, toUpperCp); }
-std::string lower(std::string_view s) { return mapChars(s, toLowerCp); }
+std::string upper(std::string_view s) {
+    return mapChars(s, toUpperCp);
+}
+std::string lower(std::string_view s) {
+    return mapChars(s, toLowerCp);
+}
 
 bool equal(std::string_view a, std::string_view b, Compare compare) {
     if (compare == Compare::Exact)
@@ -228,7 +258,9 @@ std::string trimRight(std::string_view s) {
     return std::string(s.substr(0, n));
 }
 
-std::string trim(std::string_view s) { return trimRight(trimLeft(s)); }
+std::string trim(std::string_view s) {
+    return trimRight(trimLeft(s));
+}
 
 std::string fromAnsi(std::string_view bytes) {
     std::string out;
