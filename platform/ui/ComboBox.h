@@ -3,22 +3,51 @@
 #include "platform/ui/Control.h"
 
 #include <string>
+#include <vector>
 
 namespace ui {
 
+// An editable combo box takes typed text; a drop-down list only offers its rows.
+enum class ComboStyle { DropDownCombo = 0, DropDownList = 2 };
+
 class ComboBox : public Control {
 public:
-    void addItem(const std::string& item, int index = -1);
-    void removeItem(int index);
+    ComboBox(Form& form, std::string name, int index);
+
+    ComboStyle style() const;
+    void setStyle(ComboStyle style);
+
+    void addItem(const std::string& item, int index = -1); // raises error 5 when out of range
+    void removeItem(int index);                            // raises error 5 when out of range
     void clear();
     int listCount() const;
-    std::string list(int index) const;
+    std::string list(int index) const; // "" out of range
     int listIndex() const;
-    void setListIndex(int index); // the row's text becomes the text; runs onClick
+    // The row's text becomes the text (no Change); runs onClick; raises error 380 when out of
+    // range.
+    void setListIndex(int index);
     const std::string& text() const;
-    void setText(const std::string& text); // runs onChange when it differs
+    // Editable: runs onChange when it differs. Drop-down list: selects the row with that text
+    // (running onClick when the selection changes); a text that is no row raises error 383.
+    void setText(const std::string& text);
     std::function<void()> onClick;
     std::function<void()> onChange;
+    std::function<void(int& keyAscii)> onKeyPress;
+
+    // The user types one character into the editable box (KeyPress, then the text changes).
+    void typeCharacter(const std::string& character);
+    int keyPress(int keyAscii);
+    void applyKey(int keyAscii, const std::string& character);
+
+protected:
+    std::string kind() const override { return "combo"; }
+    std::string describeValue() const override;
+
+private:
+    ComboStyle m_style = ComboStyle::DropDownCombo;
+    std::vector<std::string> m_items;
+    int m_listIndex = -1;
+    std::string m_text;
 };
 
 } // namespace ui

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/ui/Control.h"
+#include "platform/ui/Font.h"
 
 #include <memory>
 #include <string>
@@ -26,6 +27,11 @@ public:
     int width() const; // client area, twips
     int height() const;
     void setClientSize(int width, int height);
+    int32_t backColor() const;
+    void setBackColor(int32_t color);
+    // The font that user controls placed on the form take when they are new.
+    const Font& font() const;
+    void setFont(const Font& font);
 
     bool isLoaded() const;
     bool isVisible() const;
@@ -33,14 +39,19 @@ public:
     // form again (a refusal); show() then shows nothing and returns at once.
     void load();
     // Modal: loads when needed, shows, and returns only when the form is hidden or unloaded;
-    // meanwhile it runs the interface's loop, delivering the user's actions.
+    // meanwhile it runs the interface's loop, delivering the user's actions. A form made
+    // visible during its own load is then held modally all the same. Showing a form modally
+    // while its modal show is still running raises error 400.
     void show(ShowMode mode = ShowMode::Modal);
     void hide();
     void unload();
 
-    // Controls by name (and index in a control array); nullptr when there is none.
+    // Controls by name (without regard to case, as the toolkit's names are) and index in a
+    // control array; nullptr when there is none.
     Control* control(const std::string& name, int index = -1) const;
     std::vector<Control*> controls() const;
+    // The control that has the focus, nullptr when none has.
+    Control* focusedControl() const;
 
 protected:
     virtual void createControls() = 0;
@@ -48,7 +59,36 @@ protected:
     virtual void Form_Unload() {}
 
     // Makes a control owned by this form until it unloads.
-    template <typename T> T* add(const std::string& name, int index = -1);
+    template <typename T> T* add(const std::string& name, int index = -1) {
+        auto control = std::make_unique<T>(*this, name, index);
+        T* made = control.get();
+        adopt(std::move(control));
+        return made;
+    }
+
+private:
+    friend class Control;
+    void adopt(std::unique_ptr<Control> control);
+    // Moves the focus: the old control loses it (and the user control it was in is left),
+    // then the new one gets it (and the user control it is in is entered).
+    void moveFocus(Control* to);
+    // Focus leaves the form's controls as the form goes away.
+    void dropFocus();
+    // Runs one of the form's own handlers as its event.
+    void runFormEvent(const char* event, void (Form::*handler)());
+
+    std::string m_name;
+    std::string m_caption;
+    int m_width = 0;
+    int m_height = 0;
+    int32_t m_backColor = int32_t(0x8000000F);
+    Font m_font;
+    bool m_loaded = false;
+    bool m_visible = false;
+    bool m_inModalShow = false;
+    bool m_unloading = false;
+    std::vector<std::unique_ptr<Control>> m_controls;
+    Control* m_focused = nullptr;
 };
 
 } // namespace ui

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 namespace ui {
@@ -20,7 +21,15 @@ enum MsgBoxStyle : int {
     vbDefaultButton3 = 512,
 };
 
-enum MsgBoxResult : int { vbOK = 1, vbCancel = 2, vbAbort = 3, vbRetry = 4, vbIgnore = 5, vbYes = 6, vbNo = 7 };
+enum MsgBoxResult : int {
+    vbOK = 1,
+    vbCancel = 2,
+    vbAbort = 3,
+    vbRetry = 4,
+    vbIgnore = 5,
+    vbYes = 6,
+    vbNo = 7
+};
 
 // Shows a modal message box; the answer is the queued one, else the default button. The
 // transcript records title, icon, text and answer.
@@ -30,7 +39,16 @@ int msgBox(const std::string& prompt, int style = vbOKOnly, const std::string& t
 std::string inputBox(const std::string& prompt, const std::string& title = "",
                      const std::string& defaultText = "");
 
-// Lets the interface process what is pending (posted actions, timers due), then returns.
+// Lets the interface process what is pending (posted actions), then returns. It never takes
+// the user's next scripted action: the script's actions run only when the interface waits.
 void doEvents();
+
+// Waits as an idle interface does, until the next event or until the clock reaches dueTick:
+// delivers what is posted; else, while a scripted wait lasts, lets the clock run on towards
+// dueTick (never past the wait's end); else runs the user's next action; when the user has no
+// more to do, closes the topmost form, or, with none open, lets the clock reach dueTick.
+// A loop that polls the tick count (a timer) calls this on each pass instead of
+// doEvents, so that it neither spins nor runs ahead of the user's script.
+void waitForEvents(uint32_t dueTick);
 
 } // namespace ui

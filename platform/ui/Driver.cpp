@@ -1,0 +1,692 @@
+#include "platform/ui/Driver.h"
+
+#include "platform/sys/Clock.h"
+#include "platform/sys/Error.h"
+#include "platform/sys/Text.h"
+#include "platform/ui/CheckBox.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/CommandButton.h"
+#include "platform/ui/Describe.h"
+#include "platform/ui/Event.h"
+#include "platform/ui/FileListBox.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/Image.h"
+#include "platform/ui/Label.h"
+#include "platform/ui/ListBox.h"
+#include "platform/ui/OptionButton.h"
+#include "platform/ui/PictureBox.h"
+#include "platform/ui/TextBox.h"
+#include "platform/ui/UserControl.h"
+
+#include <algorithm>
+#include <chrono>
+#include <thread>
+
+namespace ui {
+
+namespace {
+
+uint32_t now() {
+    return sys::Clock::tickCount();
+}
+
+// Signed distance from a to b on the wrapping tick count.
+int32_t ticksUntil(uint32_t a, uint32_t b) {
+    return int32_t(b - a);
+}
+
+[[noreturn]] void refuse(const std::string& description) {
+    sys::raise(sys::ErrInvalidCall, description);
+}
+
+// The UTF-8 characters of a text, one string each.
+std::vector<std::string> characters(const std::string& text) {
+    std::vector<std::string> result;
+    const long count = sys::text::length(text);
+    for (long i = 1; i <= count; ++i)
+        result.push_back(sys::text::mid(text, i, 1));
+    return result;
+}
+
+// The character that a key gives when pressed without shift, 0 for none.
+int characterOfKey(int keyCode) {
+    if (keyCode == 8 || keyCode == 13 || keyCode == 27 || keyCode == 32)
+        return keyCode;
+    if (keyCode >= '0' && keyCode <= '9')
+        return keyCode;
+    if (keyCode >= 'A' && keyCode <= 'Z')
+        return keyCode + ('a' - 'A');
+    return 0;
+}
+
+} // namespace
+
+class Driver::LoopScope {
+public:
+    LoopScope(Driver& driver, LoopKind kind) : m_driver(driver) {
+        m_driver.m_loops.push_back(kind);
+    }
+    ~LoopScope() { m_driver.m_loops.pop_back(); }
+    LoopScope(const LoopScope&) = delete;
+    LoopScope& operator=(const LoopScope&) = delete;
+
+private:
+    Driver& m_driver;
+};
+
+Driver& Driver::instance() {
+    // Never destroyed: forms that are static objects themselves may go after it at exit.
+    static Driver* const driver = new Driver;
+    return *driver;
+}
+
+// --- Sources and queues ----------------------------------------------------------------------
+
+void Driver::setActionSource(std::function<std::optional<Action>()> source) {
+    m_source = std::move(source);
+}
+
+void Driver::post(Action action) {
+    m_posted.push_back(std::move(action));
+}
+
+void Driver::queueMsgBoxAnswer(int answer) {
+    m_msgBoxAnswers.push_back(answer);
+}
+void Driver::queueInput(std::optional<std::string> text) {
+    m_inputs.push_back(std::move(text));
+}
+
+void Driver::queueFileChoice(const std::string& fileName) {
+    m_dialogAnswers.push_back({DialogAnswer::Kind::File, fileName, 0});
+}
+
+void Driver::queueColour(int32_t color) {
+    m_dialogAnswers.push_back({DialogAnswer::Kind::Colour, {}, color});
+}
+
+void Driver::queueDialogCancel() {
+    m_dialogAnswers.push_back({DialogAnswer::Kind::Cancel, {}, 0});
+}
+
+void Driver::clearQueues() {
+    m_msgBoxAnswers.clear();
+    m_inputs.clear();
+    m_dialogAnswers.clear();
+}
+
+std::optional<int> Driver::takeMsgBoxAnswer() {
+    if (m_msgBoxAnswers.empty())
+        return std::nullopt;
+    const int answer = m_msgBoxAnswers.front();
+    m_msgBoxAnswers.pop_front();
+    return answer;
+}
+
+std::optional<std::optional<std::string>> Driver::takeInput() {
+    if (m_inputs.empty())
+        return std::nullopt;
+    auto answer = std::move(m_inputs.front());
+    m_inputs.pop_front();
+    return answer;
+}
+
+std::optional<Driver::DialogAnswer> Driver::takeDialogAnswer() {
+    if (m_dialogAnswers.empty())
+        return std::nullopt;
+    auto answer = std::move(m_dialogAnswers.front());
+    m_dialogAnswers.pop_front();
+    return answer;
+}
+
+void Driver::reset() {
+    m_source = nullptr;
+    m_posted.clear();
+    clearQueues();
+    m_out = nullptr;
+    m_lines.clear();
+    m_waitUntil.reset();
+}
+
+// --- The transcript ------------------------------------------------------------------------
+
+void Driver::setTranscript(std::ostream* out) {
+    m_out = out;
+}
+
+void Driver::report(const std::string& line) {
+    m_lines.push_back(line);
+    if (m_out)
+        *m_out << line << '\n' << std::flush;
+}
+
+const std::vector<std::string>& Driver::transcript() const {
+    return m_lines;
+}
+void Driver::clearTranscript() {
+    m_lines.clear();
+}
+
+std::string Driver::escape(const std::string& text) {
+    std::string out;
+    out.reserve(text.size());
+    for (char c : text) {
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else
+            out += c;
+    }
+    return out;
+}
+
+// --- Forms and their controls ----------------------------------------------------------------
+
+void Driver::formShown(Form& form) {
+    m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), &form), m_forms.end());
+    m_forms.push_back(&form);
+    report("form shown: " + escape(form.caption()));
+}
+
+void Driver::formClosed(Form& form) {
+    m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), &form), m_forms.end());
+    report("form closed: " + escape(form.caption()));
+}
+
+void Driver::formDestroyed(Form& form) {
+    m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), &form), m_forms.end());
+}
+
+Driver::Busy::Busy() {
+    ++instance().m_busy;
+}
+
+Driver::Busy::~Busy() {
+    Driver& driver = instance();
+    if (--driver.m_busy == 0 && !driver.m_graveyard.empty()) {
+        auto dead = std::move(driver.m_graveyard);
+        driver.m_graveyard.clear();
+    }
+}
+
+void Driver::bury(std::vector<std::unique_ptr<Control>> controls) {
+    if (m_busy == 0)
+        return; // nothing runs that could use them: they go now
+    for (auto& control : controls)
+        m_graveyard.push_back(std::move(control));
+}
+
+Form* Driver::topmostForm() const {
+    for (auto it = m_forms.rbegin(); it != m_forms.rend(); ++it)
+        if ((*it)->isVisible() && (*it)->isLoaded())
+            return *it;
+    return nullptr;
+}
+
+Control& Driver::control(const std::string& name, int index) const {
+    Form* form = topmostForm();
+    if (!form)
+        refuse("No form is shown, so there is no control " + name);
+    if (Control* found = form->control(name, index))
+        return *found;
+    const std::string shownName = index < 0 ? name : name + "(" + std::to_string(index) + ")";
+    const auto dot = name.find('.');
+    if (dot != std::string::npos) {
+        if (auto* owner = dynamic_cast<UserControl*>(form->control(name.substr(0, dot))))
+            if (Control* part = owner->constituent(name.substr(dot + 1), index))
+                return *part;
+    } else {
+        for (Control* candidate : form->controls())
+            if (auto* owner = dynamic_cast<UserControl*>(candidate))
+                if (Control* part = owner->constituent(name, index))
+                    return *part;
+    }
+    refuse("There is no control " + shownName + " on the form \"" + escape(form->caption()) + "\"");
+}
+
+Control& Driver::usableControl(const std::string& name, int index) const {
+    Control& found = control(name, index);
+    if (!found.isShown())
+        refuse("The control " + found.displayName() + " is hidden");
+    if (!found.isUsable())
+        refuse("The control " + found.displayName() + " is disabled");
+    return found;
+}
+
+// --- Running handlers and loops --------------------------------------------------------------
+
+void Driver::runUserAction(const std::string& handlerName, const std::function<void()>& action) {
+    Busy busy;
+    const std::string where = handlerName.empty() ? std::string() : " (in " + handlerName + ")";
+    try {
+        action();
+    } catch (const sys::Error& error) {
+        report("error " + std::to_string(error.number()) + ": " + escape(error.description()) +
+               where);
+    } catch (const std::exception& error) {
+        report("error 51: " + escape(error.what()) + where);
+    } catch (...) {
+        report("error 51: Internal error" + where);
+    }
+}
+
+std::optional<Driver::Action> Driver::nextAction() {
+    if (!m_source)
+        return std::nullopt;
+    // A source that fails has no more to give: the waiting forms close as at the script's end.
+    try {
+        return m_source();
+    } catch (const sys::Error& error) {
+        report("error " + std::to_string(error.number()) + ": " + escape(error.description()));
+    } catch (const std::exception& error) {
+        report("error 51: " + escape(error.what()));
+    }
+    m_source = nullptr;
+    return std::nullopt;
+}
+
+bool Driver::deliverPosted() {
+    if (m_posted.empty())
+        return false;
+    // Actions posted while these run wait for the next round.
+    std::deque<Action> batch;
+    batch.swap(m_posted);
+    for (const Action& action : batch)
+        runUserAction({}, action);
+    return true;
+}
+
+void Driver::doEvents() {
+    deliverPosted();
+}
+
+void Driver::advanceTo(uint32_t tick) {
+    const int32_t distance = ticksUntil(now(), tick);
+    if (distance <= 0)
+        return;
+    if (sys::Clock::mode() == sys::Clock::Mode::Virtual)
+        sys::Clock::advance(uint32_t(distance));
+    else
+        std::this_thread::sleep_for(std::chrono::milliseconds(distance));
+}
+
+void Driver::finishPendingWait() {
+    const uint32_t until = *m_waitUntil;
+    m_waitUntil.reset();
+    // Virtual time moves a millisecond at a time, so what is posted meanwhile runs when due.
+    const uint32_t step = sys::Clock::mode() == sys::Clock::Mode::Virtual ? 1 : 10;
+    while (ticksUntil(now(), until) > 0) {
+        advanceTo(now() + std::min<uint32_t>(step, uint32_t(ticksUntil(now(), until))));
+        doEvents();
+    }
+}
+
+void Driver::runModalLoop(Form& form) {
+    LoopScope scope(*this, LoopKind::Modal);
+    while (form.isLoaded() && form.isVisible()) {
+        if (deliverPosted())
+            continue;
+        if (m_waitUntil) {
+            finishPendingWait();
+            continue;
+        }
+        auto action = nextAction();
+        if (!action) {
+            closeForm(form);
+            break;
+        }
+        runUserAction({}, *action);
+    }
+}
+
+void Driver::waitForEvents(uint32_t dueTick) {
+    {
+        LoopScope scope(*this, LoopKind::Idle);
+        if (deliverPosted())
+            return;
+    }
+    // Time passes at least a little on every idle pass, so a loop that is always due still
+    // moves on.
+    const uint32_t soonest = ticksUntil(now(), dueTick) > 0 ? dueTick : now() + 1;
+    if (m_waitUntil) {
+        const uint32_t until = *m_waitUntil;
+        advanceTo(ticksUntil(until, soonest) < 0 ? soonest : until);
+        if (ticksUntil(now(), until) <= 0)
+            m_waitUntil.reset();
+        return;
+    }
+    if (auto action = nextAction()) {
+        LoopScope scope(*this, LoopKind::Idle);
+        runUserAction({}, *action);
+        return;
+    }
+    if (Form* form = topmostForm()) {
+        closeForm(*form);
+        return;
+    }
+    advanceTo(soonest);
+}
+
+void Driver::closeForm(Form& form) {
+    runUserAction(form.name() + "_Form_Unload", [&form] { form.unload(); });
+}
+
+// --- Acting as the user ----------------------------------------------------------------------
+
+void Driver::click(const std::string& name, int index) {
+    Busy busy;
+    Control& target = usableControl(name, index);
+    const std::string handler = target.handlerName("Click");
+    if (auto* button = dynamic_cast<CommandButton*>(&target))
+        runUserAction(handler, [button] { button->click(); });
+    else if (auto* label = dynamic_cast<Label*>(&target))
+        runUserAction(handler, [label] { raiseEvent(label->onClick); });
+    else if (auto* option = dynamic_cast<OptionButton*>(&target))
+        runUserAction(handler, [option] { option->setValue(true); });
+    else if (auto* check = dynamic_cast<CheckBox*>(&target))
+        runUserAction(handler, [check] { check->setValue(check->value() == vbChecked ? 0 : 1); });
+    else if (auto* picture = dynamic_cast<PictureBox*>(&target))
+        runUserAction(handler, [picture] { raiseEvent(picture->onClick); });
+    else if (auto* userControl = dynamic_cast<UserControl*>(&target))
+        runUserAction(handler, [userControl] { raiseEvent(userControl->onClick); });
+    else if (auto* list = dynamic_cast<ListBox*>(&target))
+        runUserAction(handler, [list] { raiseEvent(list->onClick); });
+    else
+        refuse("The control " + target.displayName() + " cannot be clicked");
+}
+
+void Driver::dblClick(const std::string& name, int index, int row) {
+    Busy busy;
+    Control& target = usableControl(name, index);
+    const std::string handler = target.handlerName("DblClick");
+    if (dynamic_cast<ListBox*>(&target) || dynamic_cast<FileListBox*>(&target)) {
+        if (row >= 0)
+            selectRow(name, index, row);
+        if (!target.form().isLoaded())
+            return;
+        if (auto* list = dynamic_cast<ListBox*>(&target))
+            runUserAction(handler, [list] { raiseEvent(list->onDblClick); });
+        else if (auto* files = dynamic_cast<FileListBox*>(&target))
+            runUserAction(handler, [files] { raiseEvent(files->onDblClick); });
+    } else if (auto* picture = dynamic_cast<PictureBox*>(&target)) {
+        runUserAction(handler, [picture] { raiseEvent(picture->onDblClick); });
+    } else if (auto* userControl = dynamic_cast<UserControl*>(&target)) {
+        runUserAction(handler, [userControl] { raiseEvent(userControl->onDblClick); });
+    } else if (auto* label = dynamic_cast<Label*>(&target)) {
+        runUserAction(handler, [label] { raiseEvent(label->onDblClick); });
+    } else {
+        refuse("The control " + target.displayName() + " cannot be double-clicked");
+    }
+}
+
+void Driver::setText(const std::string& name, int index, const std::string& text) {
+    Busy busy;
+    Control& target = usableControl(name, index);
+    const std::string handler = target.handlerName("Change");
+    if (auto* box = dynamic_cast<TextBox*>(&target)) {
+        if (box->locked())
+            refuse("The text box " + target.displayName() + " is locked");
+        runUserAction(handler, [box, &text] { box->setText(text); });
+    } else if (auto* combo = dynamic_cast<ComboBox*>(&target)) {
+        if (combo->style() == ComboStyle::DropDownList)
+            selectRow(name, index, text);
+        else
+            runUserAction(handler, [combo, &text] { combo->setText(text); });
+    } else {
+        refuse("The control " + target.displayName() + " takes no text");
+    }
+}
+
+void Driver::type(const std::string& name, int index, const std::string& text) {
+    Busy busy;
+    Control& target = usableControl(name, index);
+    auto* box = dynamic_cast<TextBox*>(&target);
+    auto* combo = dynamic_cast<ComboBox*>(&target);
+    auto* userControl = dynamic_cast<UserControl*>(&target);
+    if (!box && !userControl && !(combo && combo->style() == ComboStyle::DropDownCombo))
+        refuse("The control " + target.displayName() + " takes no typing");
+    for (const std::string& character : characters(text)) {
+        if (!target.form().isLoaded() || !target.isShown() || !target.isUsable())
+            break;
+        const int typed = sys::text::ansiCode(character);
+        int code = 0;
+        runUserAction(target.handlerName("KeyPress"), [&] {
+            int key = typed;
+            if (box)
+                key = box->keyPress(key);
+            else if (combo)
+                key = combo->keyPress(key);
+            else
+                raiseEvent(userControl->onKeyPress, key);
+            code = key;
+        });
+        if (userControl || !target.form().isLoaded())
+            continue;
+        const std::string effect = TextBox::typedCharacter(typed, code, character);
+        runUserAction(target.handlerName("Change"), [&] {
+            if (box)
+                box->applyKey(code, effect);
+            else
+                combo->applyKey(code, effect);
+        });
+    }
+}
+
+void Driver::pressKey(const std::string& name, int index, int keyCode) {
+    Busy busy;
+    Control& target = usableControl(name, index);
+    auto* box = dynamic_cast<TextBox*>(&target);
+    auto* userControl = dynamic_cast<UserControl*>(&target);
+    auto* combo = dynamic_cast<ComboBox*>(&target);
+    if (!box && !userControl && !combo)
+        refuse("The control " + target.displayName() + " takes no keys");
+    int key = keyCode;
+    runUserAction(target.handlerName("KeyDown"), [&] {
+        if (box)
+            raiseEvent(box->onKeyDown, key, 0);
+        else if (userControl)
+            raiseEvent(userControl->onKeyDown, key, 0);
+    });
+    const int character = key == 0 ? 0 : characterOfKey(key);
+    if (character != 0 && target.form().isLoaded()) {
+        int code = 0;
+        runUserAction(target.handlerName("KeyPress"), [&] {
+            int typed = character;
+            if (box)
+                typed = box->keyPress(typed);
+            else if (combo)
+                typed = combo->keyPress(typed);
+            else
+                raiseEvent(userControl->onKeyPress, typed);
+            code = typed;
+        });
+        if ((box || combo) && target.form().isLoaded()) {
+            const std::string effect = sys::text::fromAnsi(std::string(1, char(code)));
+            runUserAction(target.handlerName("Change"), [&] {
+                if (box)
+                    box->applyKey(code, effect);
+                else
+                    combo->applyKey(code, effect);
+            });
+        }
+    }
+    if (userControl && target.form().isLoaded()) {
+        int up = keyCode;
+        runUserAction(target.handlerName("KeyUp"),
+                      [&] { raiseEvent(userControl->onKeyUp, up, 0); });
+    }
+}
+
+void Driver::selectRow(const std::string& name, int index, int row) {
+    Busy busy;
+    Control& target = usableControl(name, index);
+    const std::string handler = target.handlerName("Click");
+    int count = 0;
+    if (auto* list = dynamic_cast<ListBox*>(&target))
+        count = list->listCount();
+    else if (auto* combo = dynamic_cast<ComboBox*>(&target))
+        count = combo->listCount();
+    else if (auto* files = dynamic_cast<FileListBox*>(&target))
+        count = files->listCount();
+    else
+        refuse("The control " + target.displayName() + " has no rows");
+    if (row < 0 || row >= count)
+        refuse("The control " + target.displayName() + " has no row " + std::to_string(row));
+    runUserAction(handler, [&target, row] {
+        if (auto* list = dynamic_cast<ListBox*>(&target))
+            list->setListIndex(row);
+        else if (auto* combo = dynamic_cast<ComboBox*>(&target))
+            combo->setListIndex(row);
+        else if (auto* files = dynamic_cast<FileListBox*>(&target))
+            files->setListIndex(row);
+    });
+}
+
+void Driver::selectRow(const std::string& name, int index, const std::string& rowText) {
+    Busy busy;
+    Control& target = usableControl(name, index);
+    std::vector<std::string> rows;
+    if (auto* list = dynamic_cast<ListBox*>(&target))
+        for (int i = 0; i < list->listCount(); ++i)
+            rows.push_back(list->list(i));
+    else if (auto* combo = dynamic_cast<ComboBox*>(&target))
+        for (int i = 0; i < combo->listCount(); ++i)
+            rows.push_back(combo->list(i));
+    else if (auto* files = dynamic_cast<FileListBox*>(&target))
+        for (int i = 0; i < files->listCount(); ++i)
+            rows.push_back(files->list(i));
+    auto found = std::find(rows.begin(), rows.end(), rowText);
+    if (found == rows.end())
+        found = std::find_if(rows.begin(), rows.end(), [&rowText](const std::string& row) {
+            return sys::text::equal(row, rowText, sys::text::Compare::IgnoreCase);
+        });
+    if (found == rows.end())
+        refuse("The control " + target.displayName() + " has no row \"" + escape(rowText) + "\"");
+    selectRow(name, index, int(found - rows.begin()));
+}
+
+void Driver::check(const std::string& name, int index, bool checked) {
+    Busy busy;
+    Control& target = usableControl(name, index);
+    const std::string handler = target.handlerName("Click");
+    if (auto* box = dynamic_cast<CheckBox*>(&target))
+        runUserAction(handler,
+                      [box, checked] { box->setValue(checked ? vbChecked : vbUnchecked); });
+    else if (auto* option = dynamic_cast<OptionButton*>(&target)) {
+        if (checked)
+            runUserAction(handler, [option] { option->setValue(true); });
+    } else
+        refuse("The control " + target.displayName() + " cannot be checked");
+}
+
+void Driver::focus(const std::string& name, int index) {
+    Busy busy;
+    Control& target = usableControl(name, index);
+    runUserAction(target.handlerName("GotFocus"), [&target] { target.setFocus(); });
+}
+
+void Driver::mouse(const std::string& what, const std::string& name, int index, int x, int y,
+                   int button) {
+    Busy busy;
+    Control* target = &usableControl(name, index);
+    if (auto* owner = dynamic_cast<UserControl*>(target))
+        if (auto* part = dynamic_cast<PictureBox*>(owner->constituentAt(x, y))) {
+            x -= part->left() / gfx::TwipsPerPixel;
+            y -= part->top() / gfx::TwipsPerPixel;
+            target = part;
+        }
+    auto* picture = dynamic_cast<PictureBox*>(target);
+    auto* userControl = dynamic_cast<UserControl*>(target);
+    if (!picture && !userControl)
+        refuse("The control " + target->displayName() + " takes no mouse actions");
+    using MouseHandler = std::function<void(int, int, int, int)>;
+    const MouseHandler& down = picture ? picture->onMouseDown : userControl->onMouseDown;
+    const MouseHandler& move = picture ? picture->onMouseMove : userControl->onMouseMove;
+    const MouseHandler& up = picture ? picture->onMouseUp : userControl->onMouseUp;
+    const std::function<void()>& clicked = picture ? picture->onClick : userControl->onClick;
+    const std::function<void()>& doubleClicked =
+        picture ? picture->onDblClick : userControl->onDblClick;
+    // Each step is an event of its own; a step that closed the dialog ends the gesture.
+    auto send = [&](const char* event, const MouseHandler& handler) {
+        if (target->form().isLoaded())
+            runUserAction(target->handlerName(event),
+                          [&] { raiseEvent(handler, button, 0, x, y); });
+    };
+    auto sendClick = [&](const char* event, const std::function<void()>& handler) {
+        if (target->form().isLoaded())
+            runUserAction(target->handlerName(event), [&] { raiseEvent(handler); });
+    };
+    if (what == "move") {
+        send("MouseMove", move);
+    } else if (what == "down") {
+        send("MouseDown", down);
+    } else if (what == "up") {
+        send("MouseUp", up);
+    } else if (what == "click") {
+        send("MouseDown", down);
+        send("MouseUp", up);
+        sendClick("Click", clicked);
+    } else if (what == "dblclick") {
+        send("MouseDown", down);
+        send("MouseUp", up);
+        sendClick("Click", clicked);
+        sendClick("DblClick", doubleClicked);
+        send("MouseUp", up);
+    } else {
+        refuse("Unknown mouse action \"" + what + "\" (move, down, up, click, dblclick)");
+    }
+}
+
+void Driver::wait(int milliseconds) {
+    if (milliseconds <= 0)
+        return;
+    const uint32_t until = now() + uint32_t(milliseconds);
+    // Inside an idle wait (a polling loop's), that loop lets the time run, so it sees every
+    // tick that falls due; elsewhere the time runs here.
+    if (!m_loops.empty() && m_loops.back() == LoopKind::Idle) {
+        if (!m_waitUntil || ticksUntil(*m_waitUntil, until) > 0)
+            m_waitUntil = until;
+        return;
+    }
+    m_waitUntil = until;
+    finishPendingWait();
+}
+
+void Driver::closeTopmost() {
+    Form* form = topmostForm();
+    if (!form)
+        refuse("No form is shown");
+    closeForm(*form);
+}
+
+std::string Driver::describeTopmost() const {
+    Form* form = topmostForm();
+    if (!form)
+        return "no form shown\n";
+    std::string out = "form " + form->name() + ": " + describe::quote(form->caption()) + "\n";
+    for (Control* control : form->controls()) {
+        if (!control->isShown())
+            continue;
+        out += "  " + control->describe() + "\n";
+        if (auto* owner = dynamic_cast<UserControl*>(control))
+            for (Control* part : owner->constituents())
+                if (part->isShown())
+                    out += "    " + part->describe() + "\n";
+    }
+    return out;
+}
+
+void Driver::snapshot(const std::string& name, int index, const std::string& pngPath) const {
+    Control& target = control(name, index);
+    if (auto* picture = dynamic_cast<PictureBox*>(&target))
+        picture->surface().savePng(pngPath);
+    else if (auto* userControl = dynamic_cast<UserControl*>(&target))
+        userControl->render().savePng(pngPath);
+    else if (auto* image = dynamic_cast<Image*>(&target); image && image->image())
+        image->image()->savePng(pngPath);
+    else
+        refuse("The control " + target.displayName() + " shows no picture");
+}
+
+} // namespace ui

@@ -1,0 +1,80 @@
+#include "platform/ui/TextBox.h"
+
+#include "platform/sys/Text.h"
+#include "platform/ui/Describe.h"
+#include "platform/ui/Event.h"
+
+namespace ui {
+
+TextBox::TextBox(Form& form, std::string name, int index) : Control(form, std::move(name), index) {
+    setBackColor(int32_t(0x80000005));
+}
+
+const std::string& TextBox::text() const {
+    return m_text;
+}
+
+void TextBox::setText(const std::string& text) {
+    if (text == m_text)
+        return;
+    m_text = text;
+    raiseEvent(onChange);
+}
+
+bool TextBox::multiLine() const {
+    return m_multiLine;
+}
+void TextBox::setMultiLine(MultiLine multiLine) {
+    m_multiLine = multiLine == MultiLine::Yes;
+}
+bool TextBox::locked() const {
+    return m_locked;
+}
+void TextBox::setLocked(Locked locked) {
+    m_locked = locked == Locked::Yes;
+}
+
+int TextBox::keyPress(int keyAscii) {
+    raiseEvent(onKeyPress, keyAscii);
+    return keyAscii;
+}
+
+void TextBox::applyKey(int keyAscii, const std::string& character) {
+    if (keyAscii == 0 || m_locked)
+        return;
+    if (keyAscii == 8) {
+        setText(sys::text::left(m_text, sys::text::length(m_text) - 1));
+        return;
+    }
+    if (keyAscii == 13) {
+        if (m_multiLine)
+            setText(m_text + "\r\n");
+        return;
+    }
+    if (keyAscii < 32)
+        return;
+    setText(m_text + character);
+}
+
+void TextBox::typeCharacter(const std::string& character) {
+    const int typed = sys::text::ansiCode(character);
+    const int code = keyPress(typed);
+    applyKey(code, typedCharacter(typed, code, character));
+}
+
+std::string TextBox::typedCharacter(int typed, int code, const std::string& character) {
+    // A handler that changed the key gives a character of the code page; an unchanged key
+    // keeps the character as typed, also one that the code page lacks.
+    if (code == typed)
+        return character;
+    return sys::text::fromAnsi(std::string(1, char(code)));
+}
+
+std::string TextBox::describeValue() const {
+    std::string value = describe::quote(m_text);
+    if (m_locked)
+        value += " (locked)";
+    return value;
+}
+
+} // namespace ui
