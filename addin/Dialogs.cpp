@@ -1,0 +1,63 @@
+#include "addin/Dialogs.h"
+
+#include "addin/AboutTools1.h"
+#include "platform/ui/Form.h"
+
+#ifdef ZIRIRUR_HAVE_FIELDMANAGER
+#include "fieldmanager/frmManFields.h"
+#endif
+
+#include <array>
+#include <memory>
+
+namespace zirirur {
+
+namespace {
+
+constexpr size_t DialogCount = static_cast<size_t>(ToolDialog::frmAddFavForm) + 1;
+
+std::array<std::unique_ptr<ui::Form>, DialogCount>& instances() {
+    static std::array<std::unique_ptr<ui::Form>, DialogCount> forms;
+    return forms;
+}
+
+// Makes a new instance of the dialog; nullptr while the dialog is not part of the build.
+std::unique_ptr<ui::Form> create(ToolDialog dialog) {
+    switch (dialog) {
+    case ToolDialog::AboutTools1:
+        return std::make_unique<AboutTools1>();
+    case ToolDialog::frmManFields:
+#ifdef ZIRIRUR_HAVE_FIELDMANAGER
+        return std::make_unique<frmManFields>();
+#else
+        return nullptr;
+#endif
+    case ToolDialog::frmRadioGroup:
+    case ToolDialog::frmComps:
+    case ToolDialog::frmDel:
+    case ToolDialog::frmInsertForm:
+    case ToolDialog::frmAddFavForm:
+        return nullptr;
+    }
+    return nullptr;
+}
+
+} // namespace
+
+ui::Form* Dialogs::instance(ToolDialog dialog) {
+    auto& form = instances()[static_cast<size_t>(dialog)];
+    if (!form)
+        form = create(dialog);
+    return form.get();
+}
+
+bool Dialogs::exists(ToolDialog dialog) {
+    return instances()[static_cast<size_t>(dialog)] != nullptr;
+}
+
+void Dialogs::releaseAll() {
+    for (auto& form : instances())
+        form.reset();
+}
+
+} // namespace zirirur

@@ -1,0 +1,16 @@
+# A first look at the add-in: its menu under Tools, the About box and the help page.
+# Run from the repository root:
+#   build/host/zirirur --web host/demo/web --page host/demo/web/index.htm --cursor FullName \
+#       --out - host/demo/demo.zs
+
+# The Tools menu, with the Zirirur submenu at its top.
+print-menu
+
+# The About box: the maker's line opens the maker's site; the button closes the box.
+menu About Zirirur
+show
+click Label18
+click Command1
+
+# The help page opens in the browser.
+menu Zirirur Help

@@ -1,0 +1,105 @@
+// The add-in library as the editor sees it: a module with a handful of C entry points.
+
+#include "addin/DllEntryPoints.h"
+#include "platform/editor/Application.h"
+#include "platform/editor/CommandBars.h"
+#include "platform/editor/IDTExtensibility2.h"
+#include "platform/sys/Error.h"
+#include "platform/sys/Registry.h"
+#include "platform/sys/SharedLibrary.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+class AddInModuleTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        m_registry = fs::temp_directory_path() /
+                     ("zirirur-module-" + std::to_string(::getpid()) + "-" +
+                      ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::remove(m_registry);
+    }
+    void TearDown() override { fs::remove(m_registry); }
+
+    fs::path m_registry;
+    sys::SharedLibrary m_library{ZIRIRUR_ADDIN_LIBRARY};
+};
+
+TEST_F(AddInModuleTest, ExportsItsEntryPointsAndNothingElse) {
+    for (const char* name : {"DllRegisterServer", "DllUnregisterServer", "DllGetClassObject",
+                             "DllReleaseObject", "DllCanUnloadNow"})
+        EXPECT_NO_THROW(m_library.symbol(name)) << name;
+    // The add-in's own classes and variables stay inside the library.
+    for (const char* hidden : {"_ZN7zirirur5FPAppE", "_ZN7zirirur7ConnectD0Ev",
+                               "_ZN7zirirur12Registration14registerServerERN3sys8RegistryERKNSt7"
+                               "__cxx1112basic_stringIcSt11char_traitsIcESaIcEEE"}) {
+        try {
+            m_library.symbol(hidden);
+            ADD_FAILURE() << hidden << " is exported";
+        } catch (const sys::Error& error) {
+            EXPECT_EQ(error.number(), 453);
+        }
+    }
+}
+
+TEST_F(AddInModuleTest, RegistersItselfWithItsOwnPath) {
+    auto* registerServer = m_library.function<int(const char*)>("DllRegisterServer");
+    auto* unregisterServer = m_library.function<int(const char*)>("DllUnregisterServer");
+    ASSERT_EQ(registerServer(m_registry.c_str()), 0);
+
+    sys::Registry registry(m_registry.string());
+    const std::string classId = registry.text("HKEY_CLASSES_ROOT\\Zirirur.Connect\\CLSID", "");
+    EXPECT_EQ(fs::canonical(
+                  registry.text("HKEY_CLASSES_ROOT\\CLSID\\" + classId + "\\InprocServer32", "")),
+              fs::canonical(ZIRIRUR_ADDIN_LIBRARY));
+
+    ASSERT_EQ(unregisterServer(m_registry.c_str()), 0);
+    EXPECT_FALSE(registry.keyExists("HKEY_CLASSES_ROOT\\Zirirur.Connect"));
+
+    // Errors come back as numbers, never as a crash.
+    EXPECT_EQ(registerServer(nullptr), sys::ErrInvalidCall);
+    EXPECT_NE(registerServer("/proc/no/such/folder/registry"), 0);
+    fs::remove(m_registry);
+    fs::create_directories(m_registry);
+    EXPECT_NE(registerServer(m_registry.c_str()), 0);
+    fs::remove(m_registry);
+}
+
+TEST_F(AddInModuleTest, ServesTheAddInClassWhichConnectsToTheEditor) {
+    auto* create = m_library.function<editor::IDTExtensibility2*(const char*)>("DllGetClassObject");
+    auto* release = m_library.function<void(editor::IDTExtensibility2*)>("DllReleaseObject");
+    auto* canUnloadNow = m_library.function<int()>("DllCanUnloadNow");
+
+    EXPECT_EQ(create("Zirirur.AZColorBox"), nullptr); // not served through this interface
+    EXPECT_EQ(create("Other.Connect"), nullptr);
+    EXPECT_EQ(create(nullptr), nullptr);
+
+    editor::IDTExtensibility2* byId = create("{6D1A7C3E-2B54-4F0A-9C8E-5A3B1D2E7F01}");
+    ASSERT_NE(byId, nullptr);
+    release(byId);
+
+    editor::IDTExtensibility2* addIn = create("Zirirur.Connect");
+    ASSERT_NE(addIn, nullptr);
+    EXPECT_NE(canUnloadNow(), 0);
+    {
+        // Errors raised by the editor inside the library are handled inside the library.
+        editor::Application app;
+        addIn->OnConnection(app, editor::ConnectMode::Startup, "Zirirur.Connect");
+        auto tools = app.commandBars().item("Menu Bar").controls().item("Tools");
+        EXPECT_EQ(tools->controls().item(1)->caption(), "Zirirur");
+        EXPECT_EQ(tools->controls().item(1)->controls().count(), 8);
+        addIn->OnDisconnection(editor::DisconnectMode::HostShutdown);
+        EXPECT_NE(tools->controls().item(1)->caption(), "Zirirur");
+    }
+    release(addIn);
+    EXPECT_EQ(canUnloadNow(), 0);
+}
+
+} // namespace

@@ -1,0 +1,158 @@
+#include "host/Script.h"
+#include "host/ScriptAction.h"
+#include "host/ScriptError.h"
+#include "platform/ui/MsgBox.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using host::ScriptAction;
+using Words = std::vector<std::string>;
+using K = ScriptAction::Kind;
+
+ScriptAction action(const std::string& line) {
+    return ScriptAction::parse(host::ScriptLine{7, host::Script::splitWords(line, 7)});
+}
+
+// The line number and message of the error a bad line raises; 0 when none is raised.
+std::pair<int, std::string> failure(const std::string& line) {
+    try {
+        action(line);
+    } catch (const host::ScriptError& error) {
+        return {error.line(), error.what()};
+    }
+    return {0, ""};
+}
+
+TEST(ScriptWords, SplitAsAShellSplitsThem) {
+    using host::Script;
+    EXPECT_EQ(Script::splitWords("  click   Command1 "), (Words{"click", "Command1"}));
+    EXPECT_EQ(Script::splitWords("set txtName 'two  words'"),
+              (Words{"set", "txtName", "two  words"}));
+    EXPECT_EQ(Script::splitWords(R"(set t "say \"hi\" \\ \n")"),
+              (Words{"set", "t", R"(say "hi" \ \n)"}));
+    EXPECT_EQ(Script::splitWords(R"(set t a\ b\'c)"), (Words{"set", "t", "a b'c"}));
+    EXPECT_EQ(Script::splitWords(R"(set t $'one\r\ntwo\'s')"), (Words{"set", "t", "one\r\ntwo's"}));
+    EXPECT_EQ(Script::splitWords("set t ''"), (Words{"set", "t", ""}));
+    EXPECT_EQ(Script::splitWords("set t pre'quoted'post"), (Words{"set", "t", "prequotedpost"}));
+    // A comment starts the line or stands alone; a colour after the action is a word.
+    EXPECT_EQ(Script::splitWords("choose-colour #FF0000 # red"),
+              (Words{"choose-colour", "#FF0000"}));
+    EXPECT_EQ(Script::splitWords("choose-colour #FF0000 #"), (Words{"choose-colour", "#FF0000"}));
+    EXPECT_TRUE(Script::splitWords("#show").empty());
+    EXPECT_EQ(Script::splitWords("set t a#b"), (Words{"set", "t", "a#b"}));
+    EXPECT_EQ(Script::splitWords("set t '#x'"), (Words{"set", "t", "#x"}));
+    EXPECT_TRUE(Script::splitWords("   # only a comment").empty());
+    EXPECT_EQ(Script::splitWords("menu About Zirirur\r"), (Words{"menu", "About", "Zirirur"}));
+    EXPECT_EQ(Script::splitWords("set t 'größe'"), (Words{"set", "t", "größe"}));
+}
+
+TEST(ScriptWords, OpenQuotesAreErrorsNamingTheLine) {
+    for (const char* line : {"set t 'open", "set t \"open", "set t $'open", "set t \"a\\\""}) {
+        try {
+            host::Script::parse("show\n\n" + std::string(line) + "\nshow\n");
+            ADD_FAILURE() << line;
+        } catch (const host::ScriptError& error) {
+            EXPECT_EQ(error.line(), 3) << line;
+        }
+    }
+}
+
+TEST(ScriptWords, ParseKeepsLineNumbersAndSkipsBlankAndCommentLines) {
+    host::Script script =
+        host::Script::parse("# demo\r\n\r\nprint-menu\r\n  \n menu 'About Zirirur'");
+    ASSERT_EQ(script.lines().size(), 2u);
+    EXPECT_EQ(script.lines()[0].number, 3);
+    EXPECT_EQ(script.lines()[0].words, Words{"print-menu"});
+    EXPECT_EQ(script.lines()[1].number, 5);
+    EXPECT_EQ(script.lines()[1].words, (Words{"menu", "About Zirirur"}));
+    EXPECT_TRUE(host::Script::parse("").lines().empty());
+}
+
+TEST(ScriptActions, ReadEveryActionWithItsArguments) {
+    ScriptAction menu = action("menu About Zirirur");
+    EXPECT_EQ(menu.kind, K::Menu);
+    EXPECT_EQ(menu.text, "About Zirirur");
+    EXPECT_EQ(action("menu 'Remove Form/Form Parts'").text, "Remove Form/Form Parts");
+
+    ScriptAction click = action("click optDel(3)");
+    EXPECT_EQ(click.kind, K::Click);
+    EXPECT_EQ(click.control.name, "optDel");
+    EXPECT_EQ(click.control.index, 3);
+    EXPECT_EQ(click.line, 7);
+    EXPECT_EQ(action("click Command1").control.index, -1);
+
+    EXPECT_EQ(action("dblclick List1").number, -1);
+    EXPECT_EQ(action("dblclick List1 4").number, 4);
+
+    ScriptAction byIndex = action("select lstTypes 2");
+    EXPECT_FALSE(byIndex.rowByText);
+    EXPECT_EQ(byIndex.number, 2);
+    ScriptAction byText = action("select lstTypes 'Text Box'");
+    EXPECT_TRUE(byText.rowByText);
+    EXPECT_EQ(byText.text, "Text Box");
+
+    EXPECT_EQ(action("check chkBold 1").number, 1);
+    EXPECT_EQ(action("key txtName Enter").number, 13);
+    EXPECT_EQ(action("key txtName a").number, 'A');
+    EXPECT_EQ(action("key txtName 5").number, '5');
+    EXPECT_EQ(action("key txtName 27").number, 27);
+    EXPECT_EQ(action("key txtName F2").number, 113);
+
+    ScriptAction mouse = action("mouse down ColorBox 10 -2");
+    EXPECT_EQ(mouse.text, "down");
+    EXPECT_EQ(mouse.x, 10);
+    EXPECT_EQ(mouse.y, -2);
+    EXPECT_EQ(mouse.button, 1); // a press is with the left button unless told
+    EXPECT_EQ(action("mouse move ColorBox 1 2").button, 0);
+    EXPECT_EQ(action("mouse up ColorBox 1 2 right").button, 2);
+
+    EXPECT_EQ(action("wait 400").number, 400);
+    EXPECT_EQ(action("answer yes").number, ui::vbYes);
+    EXPECT_EQ(action("answer Cancel").number, ui::vbCancel);
+    EXPECT_TRUE(action("input --cancel").cancel);
+    EXPECT_EQ(action("input ''").text, "");
+    EXPECT_FALSE(action("input ''").cancel);
+    EXPECT_EQ(action("choose-colour #FF8000").colour, 0x0080FF); // 0x00BBGGRR
+    EXPECT_EQ(action("choose-colour #0000ff").colour, 0xFF0000);
+    EXPECT_TRUE(action("hyperlink --cancel").cancel);
+    EXPECT_EQ(action("hyperlink http://a.example/").text, "http://a.example/");
+    EXPECT_FALSE(action("save").file.has_value());
+    EXPECT_EQ(action("save out.htm").file, "out.htm");
+}
+
+TEST(ScriptActions, BadLinesAreRefusedWithTheirLineAndAReason) {
+    const std::vector<std::pair<std::string, std::string>> bad = {
+        {"frobnicate", "unknown action"},
+        {"click", "usage: click CONTROL"},
+        {"click a b", "usage: click CONTROL"},
+        {"print-menu now", "usage: print-menu"},
+        {"click 1abc", "not a control name"},
+        {"click a(b)", "not a control name"},
+        {"click a(1", "not a control name"},
+        {"click a(-1)", "not a control name"},
+        {"check chk 2", "not 0 or 1"},
+        {"key t NoSuchKey", "not a key"},
+        {"key t 300", "not a key"},
+        {"wait -5", "not a number"},
+        {"wait soon", "not a number"},
+        {"dblclick List1 x", "not a row number"},
+        {"mouse press C 1 2", "not down, move or up"},
+        {"mouse down C 1 y", "two whole numbers"},
+        {"mouse down C 1 2 thumb", "not a mouse button"},
+        {"answer Maybe", "not an answer"},
+        {"choose-colour red", "not a colour"},
+        {"choose-colour #12345", "not a colour"},
+        {"choose-colour #GG0000", "not a colour"},
+        {"save a b", "usage: save"},
+        {"menu", "usage: menu"},
+    };
+    for (const auto& [line, reason] : bad) {
+        auto [number, message] = failure(line);
+        EXPECT_EQ(number, 7) << line;
+        EXPECT_NE(message.find(reason), std::string::npos) << line << ": " << message;
+    }
+}
+
+} // namespace
