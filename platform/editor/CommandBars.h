@@ -1,62 +1,69 @@
 #pragma once
 
+#include "platform/editor/CommandBar.h"
+#include "platform/editor/CommandBarControl.h"
+#include "platform/editor/CommandBarControls.h"
+
 #include <functional>
+#include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 namespace editor {
 
-class CommandBar;
-class CommandBarControl;
-class CommandBarControls;
+class MenuLayout;
 
-enum ControlType : int { msoControlButton = 1, msoControlPopup = 10 };
-enum ButtonStyle : int { msoButtonAutomatic = 0, msoButtonIcon = 1, msoButtonCaption = 2, msoButtonIconAndCaption = 3 };
+// The editor's own commands behind its menu entries.
+enum BuiltInCommand : int {
+    cmdSpelling = 2001,
+    cmdOptions = 2002,
+    cmdHyperlink = 2003,
+};
 
+// What loading the stored menu layout found.
+enum class LayoutLoad {
+    Loaded, // the stored layout is shown
+    Fresh,  // no stored layout yet: the editor's own menus are shown
+    Damaged // the file could not be read as a layout: the editor's own menus are shown
+};
+
+// The editor's command bars: the "Menu Bar" with its "Insert" and "Tools" menus, each menu
+// also reachable as a bar of its own name.
 class CommandBars {
 public:
+    CommandBars();
+    ~CommandBars();
+    CommandBars(const CommandBars&) = delete;
+    CommandBars& operator=(const CommandBars&) = delete;
+
     CommandBar& item(const std::string& name); // "Menu Bar", "Insert"; raises error 5 when none
-};
 
-class CommandBar {
-public:
-    const std::string& name() const;
-    CommandBarControls& controls();
-};
+    // Host side.
+    // What an editor command does when chosen (the host's dialogs); none does nothing.
+    void setBuiltInAction(int command, std::function<void()> action);
+    // Shows the layout stored in the file and keeps it there from now on: every change to a
+    // stored control rewrites the file at once (atomically), so that an editor that ends
+    // without its add-ins' disconnection shows their controls again at the next start.
+    LayoutLoad loadLayout(const std::string& path);
+    void saveLayout(const std::string& path) const;
+    // Whether the last automatic save of the layout failed (a read-only state folder).
+    bool layoutSaveFailed() const { return m_layoutSaveFailed; }
 
-class CommandBarControls {
-public:
-    int count() const;
-    // Controls are shared: a binding may outlive a deleted control, which is then detached.
-    std::shared_ptr<CommandBarControl> item(int index1);               // 1-based; raises when out of range
-    std::shared_ptr<CommandBarControl> item(const std::string& caption); // raises error 5 when none
-    // Before: 1-based place of the new control (0: at the end). Temporary False controls are
-    // kept in the editor's stored menu layout.
-    std::shared_ptr<CommandBarControl> add(int type, int id = 0, const std::string& parameter = "", int before = 0,
-                           bool temporary = false);
-};
+    // For the controls.
+    void layoutChanged();
+    void runBuiltIn(int command) const;
 
-class CommandBarControl {
-public:
-    int type() const;
-    const std::string& caption() const;
-    void setCaption(const std::string& caption);
-    int faceId() const;
-    void setFaceId(int faceId);
-    int style() const;
-    void setStyle(int style);
-    bool beginGroup() const;
-    void setBeginGroup(bool beginGroup);
-    bool visible() const;
-    void setVisible(bool visible);
-    CommandBarControls& controls(); // a popup's controls; raises on a button
-    void deleteControl();           // removes it, with its children; raises when already detached
-    void execute();                 // as if the user chose it
+private:
+    void buildEditorMenus();
+    MenuLayout layout() const;
+    void show(const MenuLayout& layout);
 
-    // The button's Click event: several sinks may be bound; each gets the control and
-    // CancelDefault by reference. Unbinding by the number bind gave.
-    int bindClick(std::function<void(CommandBarControl&, bool& cancelDefault)> sink);
-    void unbindClick(int binding);
+    std::vector<std::unique_ptr<CommandBar>> m_bars;
+    std::vector<std::unique_ptr<CommandBar>> m_menuBars; // menus seen as bars
+    std::map<int, std::function<void()>> m_builtInActions;
+    std::string m_layoutPath;
+    bool m_layoutSaveFailed = false;
 };
 
 } // namespace editor

@@ -1,6 +1,10 @@
 #pragma once
 
+#include "platform/editor/PageEncoding.h"
+
+#include <iosfwd>
 #include <memory>
+#include <string>
 
 namespace dom {
 class Document;
@@ -8,8 +12,14 @@ class Document;
 
 namespace editor {
 
+class Application;
 class WebFile;
 
+// The page state: 1 when the page is open and ready for editing.
+enum PageState : int { pageLoading = 0, pageReady = 1 };
+
+// A page open in the editor: a real HTML file (in the open web or outside any web), or a page
+// never saved. Its document's location is the page's address.
 class PageWindow {
 public:
     std::shared_ptr<dom::Document> document() const;
@@ -17,6 +27,45 @@ public:
     WebFile& file() const;
     // 1 when a page is open and ready.
     int pageState() const;
+
+    // Host side.
+    // Opens the page file (read in the charset it declares); raises as reading it raises.
+    static std::unique_ptr<PageWindow> open(const Application& application,
+                                            const std::string& nativePath);
+    // A page made in the editor from UTF-8 markup, under a name ("new_page_1.htm").
+    static std::unique_ptr<PageWindow> unsaved(const Application& application,
+                                               const std::string& name, const std::string& html);
+    ~PageWindow();
+    PageWindow(const PageWindow&) = delete;
+    PageWindow& operator=(const PageWindow&) = delete;
+
+    // "file:///C:/tmp/web/page.htm", or "unsaved:///new_page_1.htm".
+    const std::string& address() const { return m_address; }
+    bool saved() const { return !m_nativePath.empty(); }
+    const std::string& nativePath() const { return m_nativePath; }
+    const PageEncoding& encoding() const { return m_encoding; }
+    void setPageState(int state) { m_pageState = state; }
+
+    // Writes the page to its file (replacing it atomically); raises for a page never saved.
+    void save();
+    // Writes the page to another file, which is the page's file from then on.
+    void saveAs(const std::string& nativePath);
+    // Writes the page's bytes, in its charset, to a stream.
+    void write(std::ostream& out) const;
+    // The page's bytes, in its charset.
+    std::string bytes() const;
+
+private:
+    PageWindow(const Application& application, std::shared_ptr<dom::Document> document,
+               PageEncoding encoding);
+    void place(const std::string& nativePath);
+
+    const Application& m_application;
+    std::shared_ptr<dom::Document> m_document;
+    PageEncoding m_encoding;
+    std::string m_nativePath; // empty for a page never saved
+    std::string m_address;
+    int m_pageState = pageReady;
 };
 
 } // namespace editor

@@ -1,25 +1,23 @@
 #pragma once
 
+#include "platform/editor/WebFiles.h"
+
 #include <string>
 
 namespace editor {
 
+// A file of an open web: a real file on disk.
 class WebFile {
 public:
+    explicit WebFile(std::string nativePath);
+
     std::string name() const; // file name, "logo.gif"
     std::string url() const;  // address text; UrlToPath turns it into a local path
-};
 
-// A folder's files, read from the disk at each call.
-class WebFiles {
-public:
-    int count() const;
-    // By address (the folder's address, "/" and a relative path, possibly into sub-folders,
-    // without regard to case); raises error 9 when there is none.
-    WebFile& item(const std::string& address);
-    // Imports a local file into the folder under its own name, replacing one of that name when
-    // overwrite is true; raises when the file is missing or exists and overwrite is false.
-    WebFile& add(const std::string& localPath, bool overwrite);
+    const std::string& nativePath() const { return m_nativePath; }
+
+private:
+    std::string m_nativePath;
 };
 
 } // namespace editor

@@ -1,25 +1,33 @@
 #pragma once
 
+#include "platform/editor/WebFolders.h"
+
+#include <memory>
 #include <string>
 
 namespace editor {
 
 class WebFiles;
-class WebFolders;
 
+// A folder of an open web: a real folder on disk.
 class WebFolder {
 public:
+    explicit WebFolder(std::string nativePath);
+    ~WebFolder();
+    WebFolder(const WebFolder&) = delete;
+    WebFolder& operator=(const WebFolder&) = delete;
+
     std::string name() const;
     std::string url() const; // address text, no "/" at its end
     WebFiles& files();
     WebFolders& folders();
-};
 
-// A folder's sub-folders; item raises error 9 when there is none of that name.
-class WebFolders {
-public:
-    int count() const;
-    WebFolder& item(const std::string& name);
+    const std::string& nativePath() const { return m_nativePath; }
+
+private:
+    std::string m_nativePath;
+    std::unique_ptr<WebFiles> m_files;
+    std::unique_ptr<WebFolders> m_folders;
 };
 
 } // namespace editor

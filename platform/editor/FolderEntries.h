@@ -1,0 +1,23 @@
+#pragma once
+
+#include "platform/sys/FileSystem.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace editor {
+
+// A web folder's entries on disk, found by name as Windows finds them: without regard to
+// case, an entry of exactly that name winning over one that differs only in case.
+class FolderEntries {
+public:
+    // The entry's name as the disk spells it; none when the folder holds no such entry.
+    static std::optional<std::string> find(const std::string& folder, std::string_view name,
+                                           sys::EntryKind kind);
+    static int count(const std::string& folder, sys::EntryKind kind);
+    // The real path of an entry of the folder.
+    static std::string join(const std::string& folder, std::string_view name);
+};
+
+} // namespace editor

@@ -1,0 +1,157 @@
+#include "platform/editor/WebFiles.h"
+
+#include "platform/editor/FileAddress.h"
+#include "platform/editor/FolderEntries.h"
+#include "platform/editor/WebFile.h"
+#include "platform/editor/WebFolder.h"
+#include "platform/sys/Error.h"
+#include "platform/sys/FileSystem.h"
+#include "platform/sys/Text.h"
+
+#include <optional>
+#include <vector>
+
+namespace editor {
+
+namespace {
+
+// "a/./b/../c" as segments {"a", "c"}; "\" counts as "/". None when ".." leaves the folder.
+std::optional<std::vector<std::string>> segmentsOf(std::string_view relative) {
+    std::vector<std::string> segments;
+    std::string segment;
+    auto close = [&]() {
+        if (segment == "..") {
+            if (segments.empty())
+                return false;
+            segments.pop_back();
+        } else if (!segment.empty() && segment != ".") {
+            segments.push_back(segment);
+        }
+        segment.clear();
+        return true;
+    };
+    for (char c : relative) {
+        if (c == '/' || c == '\\') {
+            if (!close())
+                return std::nullopt;
+        } else {
+            segment += c;
+        }
+    }
+    if (!close())
+        return std::nullopt;
+    return segments;
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9')
+        return c - '0';
+    if (c >= 'a' && c <= 'f')
+        return c - 'a' + 10;
+    if (c >= 'A' && c <= 'F')
+        return c - 'A' + 10;
+    return -1;
+}
+
+// "my%20logo.gif" as "my logo.gif": pages may escape what the file name holds as it is.
+std::string percentDecoded(std::string_view text) {
+    std::string out;
+    for (std::size_t k = 0; k < text.size(); ++k) {
+        if (text[k] == '%' && k + 2 < text.size() && hexValue(text[k + 1]) >= 0 &&
+            hexValue(text[k + 2]) >= 0) {
+            out += static_cast<char>(hexValue(text[k + 1]) * 16 + hexValue(text[k + 2]));
+            k += 2;
+        } else {
+            out += text[k];
+        }
+    }
+    return out;
+}
+
+// The real path of the file that the segments name below folder, each found without regard
+// to case; none when a folder or the file is missing.
+std::optional<std::string> resolve(const std::string& folder,
+                                   const std::vector<std::string>& segments) {
+    if (segments.empty())
+        return std::nullopt;
+    std::string path = folder;
+    for (std::size_t k = 0; k < segments.size(); ++k) {
+        bool last = k + 1 == segments.size();
+        auto entry = FolderEntries::find(path, segments[k],
+                                         last ? sys::EntryKind::File : sys::EntryKind::Folder);
+        if (!entry)
+            return std::nullopt;
+        path = FolderEntries::join(path, *entry);
+    }
+    return path;
+}
+
+// The part of address below the folder: after the folder's address and "/" (without regard
+// to case), or the whole of an address that names no scheme (already relative).
+std::optional<std::string> relativePart(const std::string& address, const WebFolder& folder) {
+    std::string prefix = folder.url() + "/";
+    if (address.size() >= prefix.size() &&
+        sys::text::equal(address.substr(0, prefix.size()), prefix, sys::text::Compare::IgnoreCase))
+        return address.substr(prefix.size());
+    if (address.find(':') == std::string::npos && !address.empty() && address.front() != '/' &&
+        address.front() != '\\')
+        return address;
+    return std::nullopt;
+}
+
+std::string fileNameOf(std::string_view path) {
+    std::size_t cut = path.find_last_of("/\\");
+    return std::string(cut == std::string_view::npos ? path : path.substr(cut + 1));
+}
+
+} // namespace
+
+WebFiles::WebFiles(const WebFolder& folder) : m_folder(folder) {}
+
+WebFiles::~WebFiles() = default;
+
+int WebFiles::count() const {
+    return FolderEntries::count(m_folder.nativePath(), sys::EntryKind::File);
+}
+
+WebFile& WebFiles::item(const std::string& address) {
+    auto relative = relativePart(address, m_folder);
+    if (!relative)
+        sys::raise(sys::ErrSubscript);
+    std::optional<std::string> path;
+    if (auto segments = segmentsOf(*relative))
+        path = resolve(m_folder.nativePath(), *segments);
+    if (!path && relative->find('%') != std::string::npos)
+        if (auto segments = segmentsOf(percentDecoded(*relative)))
+            path = resolve(m_folder.nativePath(), *segments);
+    if (!path)
+        sys::raise(sys::ErrSubscript);
+    return fileAt(*path);
+}
+
+WebFile& WebFiles::add(const std::string& localPath, bool overwrite) {
+    std::string source = localPath;
+    if (auto fromAddress = FileAddress::toNativePath(localPath))
+        source = *fromAddress;
+    if (!sys::FileSystem::fileExists(source))
+        sys::raise(sys::ErrFileNotFound);
+    std::string name = fileNameOf(localPath);
+    std::string target = FolderEntries::join(m_folder.nativePath(), name);
+    // A file of that name in another case is the same file, as on Windows: it is replaced.
+    if (auto existing = FolderEntries::find(m_folder.nativePath(), name, sys::EntryKind::File)) {
+        if (!overwrite)
+            sys::raise(sys::ErrFileAlreadyExists);
+        target = FolderEntries::join(m_folder.nativePath(), *existing);
+    }
+    sys::FileSystem::replaceBytes(target, sys::FileSystem::readBytes(source));
+    return fileAt(target);
+}
+
+WebFile& WebFiles::fileAt(const std::string& nativePath) {
+    auto& file = m_files[nativePath];
+    if (!file)
+        file = std::make_unique<WebFile>(nativePath);
+    return *file;
+}
+
+} // namespace editor

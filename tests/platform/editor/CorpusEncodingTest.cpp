@@ -1,0 +1,144 @@
+// Every real page of the corpus opens, saves unchanged and opens again with the same
+// document: nothing is lost to its charset, its byte order mark or its line ends.
+
+#include "ScratchFolder.h"
+#include "platform/dom/Document.h"
+#include "platform/editor/Application.h"
+#include "platform/editor/PageEncoding.h"
+#include "platform/editor/PageWindow.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <map>
+#include <set>
+#include <sstream>
+
+namespace {
+
+const std::string kReplacementCharacter = "\xEF\xBF\xBD";
+
+std::vector<std::string> corpusPages() {
+    std::vector<std::string> pages;
+    for (const auto& entry : std::filesystem::directory_iterator(ZIRIRUR_CORPUS_DIR))
+        if (entry.path().extension() == ".htm")
+            pages.push_back(entry.path().string());
+    std::sort(pages.begin(), pages.end());
+    return pages;
+}
+
+// The characters beyond ASCII that a text holds.
+std::set<std::string> wideCharacters(const std::string& utf8) {
+    std::set<std::string> found;
+    for (std::size_t pos = 0; pos < utf8.size();) {
+        unsigned char lead = static_cast<unsigned char>(utf8[pos]);
+        std::size_t length = lead < 0x80 ? 1 : lead >= 0xF0 ? 4 : lead >= 0xE0 ? 3 : 2;
+        if (length > 1)
+            found.insert(utf8.substr(pos, length));
+        pos += length;
+    }
+    return found;
+}
+
+} // namespace
+
+TEST(CorpusEncoding, EveryPageSurvivesOpenSaveOpen) {
+    std::vector<std::string> pages = corpusPages();
+    ASSERT_GE(pages.size(), 24u);
+    ScratchFolder folder;
+    for (const std::string& page : pages) {
+        SCOPED_TRACE(page);
+        editor::Application application;
+        editor::PageEncoding encoding = application.openPage(page).encoding();
+        std::string original = ScratchFolder::readFile(page);
+        std::string text = encoding.decode(original);
+        std::string serialized = application.activeDocument()->serialize();
+        EXPECT_EQ(serialized.find(kReplacementCharacter), std::string::npos);
+
+        std::string copy = folder.path(std::filesystem::path(page).filename().string());
+        application.savePageAs(copy);
+        std::string saved = ScratchFolder::readFile(copy);
+
+        editor::PageWindow& second = application.openPage(copy);
+        EXPECT_EQ(second.encoding().charset(), encoding.charset());
+        EXPECT_EQ(second.encoding().byteOrderMark(), encoding.byteOrderMark());
+        EXPECT_EQ(second.document()->serialize(), serialized);
+        std::string reread = second.encoding().decode(saved);
+        EXPECT_EQ(reread.find(kReplacementCharacter), std::string::npos);
+        // Every character of the page's text is still there (entities of the source may
+        // add characters, none may go).
+        for (const std::string& character : wideCharacters(text))
+            EXPECT_NE(reread.find(character), std::string::npos) << "lost " << character;
+    }
+}
+
+TEST(CorpusEncoding, EachPageIsReadInItsOwnCharset) {
+    const std::map<std::string, std::pair<std::string, editor::ByteOrderMark>> expected = {
+        {"arabic-news-portal-windows1256-rtl.htm", {"windows-1256", editor::ByteOrderMark::Absent}},
+        {"contact-shiftjis-xhtml-japanese-field-names.htm",
+         {"Shift_JIS", editor::ByteOrderMark::Absent}},
+        {"contact-templatemo-bom-bogus-comments.htm", {"UTF-8", editor::ByteOrderMark::Present}},
+        {"recipe-two-forms-latin1-html2.htm", {"windows-1252", editor::ByteOrderMark::Absent}},
+        {"baidu-home-utf8-cjk-hidden-fields.htm", {"UTF-8", editor::ByteOrderMark::Absent}},
+        {"guestbook-sign-html32-uppercase.htm", {"windows-1252", editor::ByteOrderMark::Absent}},
+        {"bbc-home-mixed-crlf-conditional-comments.htm", {"UTF-8", editor::ByteOrderMark::Absent}},
+    };
+    for (const auto& [name, charset] : expected) {
+        SCOPED_TRACE(name);
+        editor::Application application;
+        editor::PageWindow& window =
+            application.openPage(std::string(ZIRIRUR_CORPUS_DIR) + "/" + name);
+        EXPECT_EQ(window.encoding().charset(), charset.first);
+        EXPECT_EQ(window.encoding().byteOrderMark(), charset.second);
+    }
+
+    // The Arabic, Japanese and French words of the pages reach the document as characters.
+    editor::Application application;
+    auto textOf = [&](const std::string& name) {
+        return application.openPage(std::string(ZIRIRUR_CORPUS_DIR) + "/" + name)
+            .document()
+            ->serialize();
+    };
+    EXPECT_NE(textOf("arabic-news-portal-windows1256-rtl.htm").find("\xD8\xA7"), std::string::npos);
+    EXPECT_NE(textOf("contact-shiftjis-xhtml-japanese-field-names.htm")
+                  .find("\xE5\x95\x8F\xE5\x90\x88\xE3\x81\x9B"), // 問合せ
+              std::string::npos);
+    EXPECT_NE(textOf("recipe-two-forms-latin1-html2.htm").find("Orsi\xC3\xA8res"),
+              std::string::npos);
+}
+
+TEST(CorpusEncoding, SavedPagesKeepTheirBytesAndMarks) {
+    ScratchFolder folder;
+    editor::Application application;
+
+    application.openPage(std::string(ZIRIRUR_CORPUS_DIR) +
+                         "/contact-templatemo-bom-bogus-comments.htm");
+    application.savePageAs(folder.path("bom.htm"));
+    EXPECT_EQ(folder.read("bom.htm").substr(0, 3), "\xEF\xBB\xBF");
+
+    // Arabic stays in single windows-1256 bytes: alef is 0xC7.
+    application.openPage(std::string(ZIRIRUR_CORPUS_DIR) +
+                         "/arabic-news-portal-windows1256-rtl.htm");
+    application.savePageAs(folder.path("arabic.htm"));
+    std::string arabic = folder.read("arabic.htm");
+    EXPECT_NE(arabic.find('\xC7'), std::string::npos);
+    EXPECT_EQ(arabic.find("\xD8\xA7"), std::string::npos) << "no UTF-8 in a windows-1256 page";
+
+    // The Latin-1 page keeps its raw è byte.
+    application.openPage(std::string(ZIRIRUR_CORPUS_DIR) + "/recipe-two-forms-latin1-html2.htm");
+    std::ostringstream stream;
+    application.savePage(stream);
+    EXPECT_NE(stream.str().find("Orsi\xE8res"), std::string::npos);
+
+    // CR-only and mixed line ends: what the serialiser gives is stable across a second save.
+    for (std::string name : {"guestbook-frontpage-cr-only-lineends.htm",
+                             "bbc-home-mixed-crlf-conditional-comments.htm"}) {
+        SCOPED_TRACE(name);
+        application.openPage(std::string(ZIRIRUR_CORPUS_DIR) + "/" + name);
+        application.savePageAs(folder.path("once.htm"));
+        application.openPage(folder.path("once.htm"));
+        application.savePageAs(folder.path("twice.htm"));
+        EXPECT_EQ(folder.read("once.htm"), folder.read("twice.htm"));
+    }
+}

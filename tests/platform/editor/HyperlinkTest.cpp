@@ -1,0 +1,118 @@
+#include "platform/dom/Document.h"
+#include "platform/dom/Element.h"
+#include "platform/dom/ElementCollection.h"
+#include "platform/dom/TextRange.h"
+#include "platform/editor/Application.h"
+#include "platform/editor/CommandBars.h"
+#include "platform/editor/HyperlinkDialog.h"
+#include "platform/sys/Error.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class HyperlinkTest : public ::testing::Test {
+protected:
+    void runHyperlinkCommand() {
+        application.commandBars().item("Insert").controls().item("Hyperlink...")->execute();
+    }
+    void answer(std::optional<std::string> address) {
+        application.setHyperlinkPrompt([address, this] {
+            ++asked;
+            return address;
+        });
+    }
+
+    editor::Application application;
+    int asked = 0;
+};
+
+// The address as the add-in reads it back from markup: after "href=" and one character, up to
+// the next double quote.
+std::string hrefIn(const std::string& markup) {
+    std::size_t at = markup.find("href=");
+    if (at == std::string::npos)
+        return "";
+    std::string address;
+    for (std::size_t k = at + 6; k + 1 < markup.size() && markup[k] != '"'; ++k)
+        address += markup[k];
+    return address;
+}
+
+} // namespace
+
+TEST_F(HyperlinkTest, TheSelectionBecomesALinkToTheGivenAddress) {
+    application.newPage("<html><body><p id=\"para\">Visit <b>us</b></p></body></html>");
+    auto document = application.activeDocument();
+    auto para = document->all().item("para");
+    ASSERT_TRUE(para);
+    document->setSelectionToContentOf(para);
+
+    answer("shop/order.htm?a=1&copy=2");
+    runHyperlinkCommand();
+    EXPECT_EQ(asked, 1);
+    auto links = document->all().tags("A");
+    ASSERT_EQ(links.length(), 1);
+    auto link = links.item(0);
+    EXPECT_EQ(link->getAttribute("href"), "shop/order.htm?a=1&copy=2");
+    EXPECT_EQ(link->innerHTML(), "Visit <B>us</B>");
+    EXPECT_EQ(hrefIn(para->innerHTML()), "shop/order.htm?a=1&copy=2");
+    // The markup parses back to the address: "&" as a reference, a double quote %-escaped so
+    // that the address's reader, which stops at a double quote, gets all of it.
+    EXPECT_EQ(editor::HyperlinkDialog::linkMarkup("a\"b&c", "x"), "<A href=\"a%22b&amp;c\">x</A>");
+}
+
+TEST_F(HyperlinkTest, ACancelledDialogChangesNothing) {
+    application.newPage("<html><body><p id=\"para\">Visit us</p></body></html>");
+    auto document = application.activeDocument();
+    document->setSelectionToContentOf(document->all().item("para"));
+    std::string before = document->serialize();
+
+    answer(std::nullopt);
+    runHyperlinkCommand();
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(document->serialize(), before);
+
+    application.setHyperlinkPrompt(nullptr); // no one to answer: cancelled as well
+    runHyperlinkCommand();
+    EXPECT_EQ(document->serialize(), before);
+
+    application.closePage();
+    EXPECT_THROW(runHyperlinkCommand(), sys::Error);
+}
+
+// The road by which the add-in asks the editor for an address: a hidden block with an empty
+// image, the image selected, the editor's command run, the address read back from markup.
+TEST_F(HyperlinkTest, TheAddInsRoadThroughAHiddenImageGivesTheAddress) {
+    application.newPage(
+        "<html><body><form name=\"f\"><p id=\"para\">Name</p></form></body></html>");
+    auto document = application.activeDocument();
+    document->setCaretAtEndOf(document->all().item("para"));
+
+    document->selection().createRange().pasteHTML(
+        "<DIV ID=FPLink1 style='visibility:hidden; position:absolute; top:-1px; left:700px; "
+        "WIDTH: 1px;HEIGHT: 1px;'></DIV>");
+    auto block = document->all().tags("DIV").item("FPLink1");
+    ASSERT_TRUE(block);
+    block->insertAdjacentHTML("AfterBegin", "<IMG ID=FPLink2 SRC=''>");
+    auto image = document->all().tags("IMG").item("FPLink2");
+    ASSERT_TRUE(image);
+    dom::TextRange onImage = document->selection().createRange();
+    onImage.moveToElementText(image);
+    onImage.select();
+
+    answer("http://example.com/help.htm");
+    runHyperlinkCommand();
+
+    block = document->all().tags("DIV").item("FPLink1");
+    ASSERT_TRUE(block);
+    dom::TextRange onBlock = document->selection().createRange();
+    onBlock.moveToElementText(block);
+    onBlock.select();
+    EXPECT_EQ(hrefIn(onBlock.htmlText()), "http://example.com/help.htm");
+
+    onBlock.pasteHTML("");
+    block = document->all().tags("DIV").item("FPLink1");
+    ASSERT_TRUE(block);
+    EXPECT_EQ(block->innerHTML(), "");
+}

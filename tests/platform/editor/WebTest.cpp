@@ -1,0 +1,226 @@
+#include "platform/editor/Web.h"
+#include "ScratchFolder.h"
+#include "platform/dom/Document.h"
+#include "platform/editor/Application.h"
+#include "platform/editor/FileAddress.h"
+#include "platform/editor/PageWindow.h"
+#include "platform/editor/WebFile.h"
+#include "platform/editor/WebFolder.h"
+#include "platform/sys/Error.h"
+#include "platform/sys/FileSystem.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+int errorNumberOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const sys::Error& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+// What the add-in does with a web file's address to reach the file: "/" becomes "\" and a
+// leading "file:\\\" goes; the file layer then maps "C:\..." onto the real path.
+std::string addInPathOf(const std::string& address) {
+    std::string path = address;
+    for (char& c : path)
+        if (c == '/')
+            c = '\\';
+    if (path.size() > 8 && path.substr(0, 8) == "file:\\\\\\")
+        path = path.substr(8);
+    return path;
+}
+
+// The add-in's cut of a page address into the folder names below the web's root.
+std::vector<std::string> folderNamesOf(const std::string& pageAddress,
+                                       const std::string& rootAddress,
+                                       const std::string& fileName) {
+    std::string relative = pageAddress.substr(rootAddress.size() + 1);
+    std::string folderPart = relative.substr(0, relative.size() - fileName.size());
+    std::vector<std::string> names;
+    std::size_t start = 0;
+    for (std::size_t slash; (slash = folderPart.find('/', start)) != std::string::npos;
+         start = slash + 1)
+        names.push_back(folderPart.substr(start, slash - start));
+    return names;
+}
+
+class WebTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        site.write("index.htm", "<html><body><p>home</p></body></html>");
+        site.write("Images/Logo.GIF", "GIF89a-logo");
+        site.write("products/tools/page.htm", "<p>tools</p>");
+        site.write("products/tools/pic.png", "png");
+        site.write("products/readme.txt", "text");
+        outside.write("elsewhere.htm", "<p>outside</p>");
+        outside.write("new-logo.gif", "GIF89a-new");
+    }
+
+    ScratchFolder site;
+    ScratchFolder outside;
+    editor::Application application;
+};
+
+} // namespace
+
+TEST_F(WebTest, FoldersAreFoundByNameWithoutRegardToCase) {
+    editor::Web& web = application.openWeb(site.path() + "/");
+    EXPECT_EQ(application.activeWeb(), &web);
+    editor::WebFolder& root = web.rootFolder();
+    EXPECT_EQ(root.url(), "file:///C:" + site.path());
+    EXPECT_EQ(web.url(), root.url());
+    EXPECT_EQ(root.folders().count(), 2);
+    EXPECT_EQ(root.files().count(), 1);
+
+    editor::WebFolder& products = root.folders().item("PRODUCTS");
+    EXPECT_EQ(products.name(), "products");
+    EXPECT_EQ(products.url(), root.url() + "/products");
+    EXPECT_EQ(&root.folders().item("products"), &products) << "one object per folder";
+    editor::WebFolder& tools = products.folders().item("Tools");
+    EXPECT_EQ(tools.url(), root.url() + "/products/tools");
+    EXPECT_EQ(tools.files().count(), 2);
+
+    EXPECT_EQ(errorNumberOf([&] { root.folders().item("missing"); }), sys::ErrSubscript);
+    EXPECT_EQ(errorNumberOf([&] { root.folders().item("products/tools"); }), sys::ErrSubscript);
+    EXPECT_EQ(errorNumberOf([&] { products.folders().item(".."); }), sys::ErrSubscript);
+    EXPECT_EQ(errorNumberOf([&] { root.folders().item(""); }), sys::ErrSubscript);
+    EXPECT_EQ(errorNumberOf([&] { application.openWeb(site.path("index.htm")); }),
+              sys::ErrPathNotFound);
+}
+
+TEST_F(WebTest, FilesAreFoundByAddressIntoSubFolders) {
+    editor::WebFolder& root = application.openWeb(site.path()).rootFolder();
+    editor::WebFile& logo = root.files().item(root.url() + "/images/logo.gif");
+    EXPECT_EQ(logo.name(), "Logo.GIF");
+    EXPECT_EQ(logo.url(), root.url() + "/Images/Logo.GIF");
+    // The add-in's own reading of the address reaches the real file.
+    EXPECT_EQ(sys::FileSystem::readBytes(addInPathOf(logo.url())), "GIF89a-logo");
+
+    editor::WebFolder& tools = root.folders().item("products").folders().item("tools");
+    // A page two folders down with a relative image address that climbs back to the root.
+    EXPECT_EQ(root.files().item(tools.url() + "/../../Images/Logo.gif").name(), "Logo.GIF");
+    EXPECT_EQ(tools.files().item(tools.url() + "/pic.png").name(), "pic.png");
+    EXPECT_EQ(tools.files().item("PIC.png").name(), "pic.png") << "a bare relative path";
+
+    site.write("Images/my logo.gif", "spaced");
+    EXPECT_EQ(root.files().item(root.url() + "/images/my%20logo.gif").name(), "my logo.gif");
+
+    EXPECT_EQ(errorNumberOf([&] { root.files().item(root.url() + "/nothing.gif"); }),
+              sys::ErrSubscript);
+    EXPECT_EQ(errorNumberOf([&] { root.files().item(root.url() + "/images"); }), sys::ErrSubscript)
+        << "a folder is no file";
+    EXPECT_EQ(errorNumberOf([&] { root.files().item(root.url() + "/../secret.txt"); }),
+              sys::ErrSubscript)
+        << "nothing outside the folder";
+    EXPECT_EQ(errorNumberOf([&] { tools.files().item(root.url() + "/index.htm"); }),
+              sys::ErrSubscript);
+    EXPECT_EQ(errorNumberOf([&] { root.files().item("http://example.com/a.gif"); }),
+              sys::ErrSubscript);
+}
+
+TEST_F(WebTest, AddingAFileCopiesItIntoTheFolder) {
+    editor::WebFolder& root = application.openWeb(site.path()).rootFolder();
+    editor::WebFolder& images = root.folders().item("images");
+
+    // The add-in names the file with a Windows path.
+    std::string windowsSource = "C:" + outside.path("new-logo.gif");
+    for (char& c : windowsSource)
+        if (c == '/')
+            c = '\\';
+    editor::WebFile& added = images.files().add(windowsSource, true);
+    EXPECT_EQ(added.name(), "new-logo.gif");
+    EXPECT_EQ(site.read("Images/new-logo.gif"), "GIF89a-new");
+    EXPECT_EQ(images.files().count(), 2);
+
+    // Without overwrite an existing file is refused and kept.
+    outside.write("logo.gif", "replacement");
+    EXPECT_EQ(errorNumberOf([&] { images.files().add(outside.path("logo.gif"), false); }),
+              sys::ErrFileAlreadyExists);
+    EXPECT_EQ(site.read("Images/Logo.GIF"), "GIF89a-logo");
+    // With overwrite the file of that name, in whatever case, is replaced: no second copy.
+    EXPECT_EQ(images.files().add(outside.path("logo.gif"), true).name(), "Logo.GIF");
+    EXPECT_EQ(site.read("Images/Logo.GIF"), "replacement");
+    EXPECT_EQ(images.files().count(), 2);
+
+    EXPECT_EQ(errorNumberOf([&] { images.files().add(outside.path("missing.gif"), true); }),
+              sys::ErrFileNotFound);
+}
+
+TEST_F(WebTest, PageStateAndPageFile) {
+    // No page.
+    EXPECT_EQ(application.activePageWindow(), nullptr);
+    EXPECT_EQ(errorNumberOf([&] { application.activeDocument(); }), sys::ErrObjectVariableNotSet);
+
+    application.openWeb(site.path());
+    editor::PageWindow& page = application.openPage(site.path("products/tools/page.htm"));
+    EXPECT_EQ(application.activePageWindow(), &page);
+    EXPECT_EQ(page.pageState(), 1);
+    EXPECT_EQ(application.activeDocument(), page.document());
+    EXPECT_EQ(page.document()->locationHref(), "file:///C:" + site.path("products/tools/page.htm"));
+    EXPECT_EQ(page.file().name(), "page.htm");
+    EXPECT_EQ(page.file().url(), page.address());
+
+    // A page outside the web has no web file; neither has a page without a web.
+    application.openPage(outside.path("elsewhere.htm"));
+    EXPECT_EQ(application.activePageWindow()->pageState(), 1);
+    EXPECT_NE(errorNumberOf([&] { application.activePageWindow()->file(); }), 0);
+    application.closeWeb();
+    application.openPage(site.path("index.htm"));
+    EXPECT_NE(errorNumberOf([&] { application.activePageWindow()->file(); }), 0);
+
+    // A page never saved: open, "unsaved" address, no file.
+    editor::PageWindow& fresh = application.newPage("<p>new</p>");
+    EXPECT_EQ(fresh.pageState(), 1);
+    EXPECT_EQ(fresh.address(), "unsaved:///new_page_1.htm");
+    EXPECT_EQ(fresh.document()->locationHref().substr(0, 7), "unsaved");
+    EXPECT_NE(errorNumberOf([&] { fresh.file(); }), 0);
+    EXPECT_NE(errorNumberOf([&] { application.savePage(); }), 0);
+
+    application.closePage();
+    EXPECT_EQ(application.activePageWindow(), nullptr);
+    EXPECT_NE(errorNumberOf([&] { application.openPage(site.path("missing.htm")); }), 0);
+}
+
+TEST_F(WebTest, PageAddressesCutIntoTheirFolders) {
+    editor::WebFolder& root = application.openWeb(site.path()).rootFolder();
+
+    editor::PageWindow& deep = application.openPage(site.path("products/tools/page.htm"));
+    std::string address = deep.document()->locationHref();
+    ASSERT_EQ(address.substr(0, root.url().size() + 1), root.url() + "/");
+    std::vector<std::string> names = folderNamesOf(address, root.url(), deep.file().name());
+    ASSERT_EQ(names, (std::vector<std::string>{"products", "tools"}));
+    editor::WebFolder* folder = &root;
+    for (const std::string& name : names)
+        folder = &folder->folders().item(name);
+    EXPECT_EQ(folder->url() + "/" + deep.file().name(), address);
+
+    editor::PageWindow& top = application.openPage(site.path("index.htm"));
+    EXPECT_TRUE(
+        folderNamesOf(top.document()->locationHref(), root.url(), top.file().name()).empty());
+
+    // The add-in's path of a page address is the page's file.
+    EXPECT_EQ(sys::FileSystem::nativePath(addInPathOf(top.address())), site.path("index.htm"));
+    EXPECT_EQ(editor::FileAddress::toNativePath("FILE:///c:/tmp/a.htm"), "/tmp/a.htm");
+    EXPECT_FALSE(editor::FileAddress::toNativePath("unsaved:///new_page_1.htm").has_value());
+}
+
+TEST_F(WebTest, SavingWritesThePageInPlaceOrUnderANewAddress) {
+    application.openWeb(site.path());
+    editor::PageWindow& page =
+        application.newPage("<html><body><p>caf\xC3\xA9</p></body></html>", "draft.htm");
+    application.savePageAs(site.path("products/draft.htm"));
+    EXPECT_TRUE(page.saved());
+    EXPECT_EQ(page.document()->locationHref(), "file:///C:" + site.path("products/draft.htm"));
+    EXPECT_EQ(page.file().name(), "draft.htm");
+    // No declaration: written as windows-1252, as it will be read again.
+    EXPECT_NE(site.read("products/draft.htm").find("caf\xE9"), std::string::npos);
+
+    page.document()->setLocationHref(page.address());
+    application.savePage();
+    application.openPage(site.path("products/draft.htm"));
+    EXPECT_NE(application.activeDocument()->serialize().find("caf\xC3\xA9"), std::string::npos);
+}
