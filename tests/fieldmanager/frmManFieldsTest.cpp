@@ -1,0 +1,329 @@
+#include "PageSession.h"
+
+#include "fieldmanager/frmManFields.h"
+#include "platform/dom/Document.h"
+#include "platform/dom/Element.h"
+#include "platform/dom/ElementCollection.h"
+#include "platform/ui/Form.h"
+#include "platform/ui/PictureBox.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace {
+
+using testing::ElementsAre;
+using testing::HasSubstr;
+using zirirur::frmManFields;
+
+bool isShown(const std::string& control) {
+    return ui::Driver::instance().control(control).isShown();
+}
+
+std::vector<std::string> errorLines(const std::vector<std::string>& transcript) {
+    std::vector<std::string> errors;
+    for (const auto& line : transcript)
+        if (line.rfind("error", 0) == 0)
+            errors.push_back(line);
+    return errors;
+}
+
+// The field names of the first form of a document, in order.
+std::vector<std::string> fieldNames(const std::shared_ptr<dom::Element>& form) {
+    std::vector<std::string> names;
+    for (int i = 0; i < form->length(); ++i)
+        names.push_back(form->item(i)->getProperty("Name"));
+    return names;
+}
+
+TEST(frmManFields, ListsTheFieldsOfTheFormThatHoldsTheCursor) {
+    PageSession page("fm-table-form.htm");
+    page.placeCursor("amount");
+    frmManFields dialog;
+    const std::string before = page.document()->serialize();
+
+    const auto transcript = page.run(
+        dialog,
+        {act::inspect([&] {
+             // Hidden fields, buttons and image inputs all have their rows, in the form's order.
+             EXPECT_THAT(rows("List1"), ElementsAre("customer", "code", "amount", "notes", "size",
+                                                    "calc", "go", "send"));
+             EXPECT_EQ(shown("Text3"), "order");
+             // The first field is current, whatever field holds the cursor.
+             EXPECT_EQ(shown("List1"), "customer");
+             EXPECT_EQ(shown("txtName"), "customer");
+             EXPECT_EQ(shown("txtValue"), "Ann");
+             EXPECT_EQ(shown("txtType"), "text");
+             EXPECT_EQ(shown("lstEffect"), "Text Functions");
+             EXPECT_TRUE(isShown("Frame7"));
+             EXPECT_FALSE(isShown("Frame2"));
+             EXPECT_FALSE(isShown("Frame8"));
+             EXPECT_FALSE(isShown("Frame3"));
+             // The states come from the page's own attributes.
+             EXPECT_EQ(shown("txtStatusOn"), "ON");
+             EXPECT_EQ(shown("txtStatus"), "Your name");
+             EXPECT_EQ(shown("txtUpperOnlyOn"), "ON");
+             EXPECT_EQ(shown("txtLowerOnlyOn"), "OFF");
+             EXPECT_EQ(shown("txtNumOnlyOn"), "OFF");
+             EXPECT_EQ(shown("txtCharLimitOn"), "OFF");
+             EXPECT_EQ(shown("txtCharLimit"), "50");
+             EXPECT_EQ(shown("lblLockOn"), "OFF");
+             EXPECT_EQ(shown("lblBoldFont"), "OFF");
+             EXPECT_EQ(shown("txtHigh"), "OFF");
+             // The nine lists keep in step.
+             EXPECT_THAT(rows("List5"),
+                         ElementsAre("YES", "NO", "NO", "NO", "NO", "NO", "NO", "NO"));
+             EXPECT_THAT(rows("List8"),
+                         ElementsAre("YES", "NO", "NO", "NO", "NO", "NO", "NO", "NO"));
+             EXPECT_THAT(rows("List10"),
+                         ElementsAre("NO", "NO", "NO", "NO", "NO", "NO", "NO", "YES"));
+             EXPECT_EQ(rows("List11").size(), 8u);
+             EXPECT_FALSE(isShown("List4"));
+         }),
+         act::select("List1", "amount"), act::inspect([&] {
+             EXPECT_EQ(shown("txtType"), "text");
+             EXPECT_EQ(shown("txtCharLimitOn"), "ON");
+             EXPECT_EQ(shown("txtCharLimit"), "4");
+             EXPECT_EQ(shown("txtNumOnlyOn"), "ON");
+             EXPECT_EQ(shown("txtUpperOnlyOn"), "OFF");
+             // No status on this field: the label says so, the box keeps the last text.
+             EXPECT_EQ(shown("txtStatusOn"), "OFF");
+             EXPECT_EQ(shown("txtStatus"), "Your name");
+         }),
+         act::select("List1", "notes"), act::inspect([&] {
+             EXPECT_EQ(shown("txtType"), "textarea");
+             EXPECT_EQ(shown("txtValue"), "none");
+             EXPECT_EQ(shown("txtCharLimit"), "4");
+         }),
+         act::select("List1", "size"), act::inspect([&] {
+             EXPECT_EQ(shown("txtType"), "select-one");
+             EXPECT_EQ(shown("txtValue"), "l");
+         }),
+         act::select("List1", "go"), act::inspect([&] { EXPECT_EQ(shown("txtType"), "image"); }),
+         act::select("List1", "send"), act::inspect([&] {
+             EXPECT_EQ(shown("txtType"), "submit");
+             EXPECT_EQ(shown("lblLockOn"), "ON");
+             EXPECT_EQ(shown("lblBoldFont"), "ON");
+         }),
+         act::select("lstEffect", "Other Functions"), act::inspect([&] {
+             EXPECT_TRUE(isShown("Frame8"));
+             EXPECT_FALSE(isShown("Frame7"));
+         })});
+
+    EXPECT_THAT(transcript.front(), HasSubstr("form shown:  Form Fields Manager"));
+    EXPECT_TRUE(errorLines(transcript).empty()) << errorLines(transcript).front();
+    // Looking at the fields changes nothing in the page.
+    EXPECT_EQ(page.document()->serialize(), before);
+}
+
+TEST(frmManFields, RefusesToOpenWithTheCursorOutsideEveryForm) {
+    for (const char* where : {"intro", "outro"}) {
+        PageSession page("fm-table-form.htm");
+        page.placeCursor(where);
+        frmManFields dialog;
+        const auto transcript = page.run(dialog, {});
+        EXPECT_THAT(transcript,
+                    ElementsAre("msgbox [Zirirur] exclamation: You must have your cursor in a "
+                                "form\\rto manage the fields! -> OK"));
+        EXPECT_FALSE(dialog.isLoaded());
+        EXPECT_FALSE(dialog.FormFound);
+        // The walk stopped at the body.
+        ASSERT_TRUE(dialog.CurField);
+        EXPECT_EQ(dialog.CurField->tagName(), "BODY");
+    }
+}
+
+TEST(frmManFields, RenamesAddsHiddenFieldsAndDeletesInThePage) {
+    PageSession page("fm-table-form.htm");
+    page.placeCursor("customer");
+    frmManFields dialog;
+    const auto transcript = page.run(
+        dialog,
+        {act::set("Text3", "order2"), act::set("txtName", "client"), act::set("txtValue", "Bob"),
+         act::inspect([&] { EXPECT_EQ(rows("List1").front(), "client"); }), act::click("Command1"),
+         act::click("Command1"), act::inspect([&] {
+             // The newest hidden field is the first row and the current field.
+             EXPECT_THAT(rows("List1"), ElementsAre("H1", "H1", "client", "code", "amount", "notes",
+                                                    "size", "calc", "go", "send"));
+             EXPECT_EQ(rows("List8").size(), 10u);
+             EXPECT_EQ(shown("List1"), "H1");
+             EXPECT_EQ(shown("txtName"), "H1");
+             EXPECT_EQ(shown("txtValue"), "No Value");
+             EXPECT_EQ(shown("txtType"), "hidden");
+             EXPECT_EQ(dialog.CurField->getProperty("Name"), "H1");
+             EXPECT_EQ(dialog.CurField, dialog.CurForm->item(0));
+         }),
+         act::select("List1", "code"), act::click("Command2"), act::inspect([&] {
+             EXPECT_THAT(rows("List1"), ElementsAre("H1", "H1", "client", "amount", "notes", "size",
+                                                    "calc", "go", "send"));
+             EXPECT_EQ(shown("List1"), "H1");
+         }),
+         act::click("Command3")});
+    EXPECT_TRUE(errorLines(transcript).empty()) << errorLines(transcript).front();
+    EXPECT_FALSE(dialog.isLoaded());
+
+    page.save();
+    page.reopen();
+    auto form = page.document()->all().tags("FORM").item(0);
+    ASSERT_TRUE(form);
+    EXPECT_EQ(form->getProperty("name"), "order2");
+    EXPECT_THAT(fieldNames(form),
+                ElementsAre("H1", "H1", "client", "amount", "notes", "size", "calc", "go", "send"));
+    for (int i : {0, 1}) {
+        EXPECT_EQ(form->item(i)->getProperty("Type"), "hidden");
+        EXPECT_EQ(form->item(i)->getProperty("Value"), "No Value");
+        // Each went in at the very start of the form, before its table.
+        EXPECT_EQ(form->item(i)->parentElement(), form);
+    }
+    EXPECT_EQ(form->item(2)->getProperty("Value"), "Bob");
+    EXPECT_FALSE(page.document()->all().item("code"));
+}
+
+TEST(frmManFields, RenamingFollowsEveryKeystroke) {
+    PageSession page("fm-table-form.htm");
+    page.placeCursor("customer");
+    frmManFields dialog;
+    page.run(dialog,
+             {act::set("txtName", ""), act::inspect([&] { EXPECT_EQ(rows("List1").front(), ""); }),
+              act::type("txtName", "Zed"), act::inspect([&] {
+                  EXPECT_EQ(rows("List1").front(), "Zed");
+                  EXPECT_EQ(page.element("customer")->getProperty("Name"), "Zed");
+              })});
+}
+
+TEST(frmManFields, AFormWithoutFieldsOpensEmptyAndCommandsTouchNothing) {
+    PageSession page("fm-empty-form.htm");
+    page.placeCursor("inside");
+    frmManFields dialog;
+    const std::string before = page.document()->serialize();
+    const auto transcript = page.run(
+        dialog, {act::inspect([&] {
+                     EXPECT_TRUE(rows("List1").empty());
+                     EXPECT_TRUE(rows("List11").empty());
+                     EXPECT_EQ(shown("Text3"), "nothing");
+                     // No row to select: the current field stays the form itself.
+                     EXPECT_EQ(dialog.CurField, page.element("nothing"));
+                 }),
+                 act::click("Command2"), act::set("txtName", "x"), act::set("txtValue", "y"),
+                 act::click("Command12"), act::click("Command15"), act::click("Command17"),
+                 act::select("lstEffect", "Basic Text Style"), act::click("Command27"),
+                 act::click("Command24"), act::click("Command26")});
+    EXPECT_TRUE(errorLines(transcript).empty()) << errorLines(transcript).front();
+    EXPECT_EQ(page.document()->serialize(), before);
+}
+
+TEST(frmManFields, DeletingTheLastFieldLeavesAnEmptyList) {
+    PageSession page("fm-empty-form.htm");
+    page.placeCursor("only");
+    frmManFields dialog;
+    const auto transcript = page.run(dialog, {act::click("Command2"), act::inspect([&] {
+                                                  EXPECT_TRUE(rows("List1").empty());
+                                                  EXPECT_EQ(rows("List9").size(), 0u);
+                                              }),
+                                              act::click("Command2")});
+    EXPECT_TRUE(errorLines(transcript).empty()) << errorLines(transcript).front();
+    EXPECT_FALSE(page.document()->all().item("only"));
+    // Both forms are still there.
+    EXPECT_EQ(page.document()->all().tags("FORM").length(), 2);
+}
+
+TEST(frmManFields, TheLimitBoxHoldsANumber) {
+    PageSession page("fm-table-form.htm");
+    page.placeCursor("customer");
+    frmManFields dialog;
+    const auto transcript =
+        page.run(dialog, {act::set("txtCharLimit", "12abc"),
+                          act::inspect([] { EXPECT_EQ(shown("txtCharLimit"), "12"); }),
+                          act::set("txtCharLimit", ""),
+                          act::inspect([] { EXPECT_EQ(shown("txtCharLimit"), "0"); }),
+                          act::set("txtCharLimit", "1.5"),
+                          act::inspect([] { EXPECT_EQ(shown("txtCharLimit"), "1.5"); }),
+                          act::set("txtCharLimit", "1 2"),
+                          act::inspect([] { EXPECT_EQ(shown("txtCharLimit"), "12"); }),
+                          act::set("txtCharLimit", ""), act::type("txtCharLimit", "3x4"),
+                          act::inspect([] { EXPECT_EQ(shown("txtCharLimit"), "34"); }),
+                          // Too large a number is reported, and the dialog goes on.
+                          act::set("txtCharLimit", "1E999"), act::click("Command3")});
+    EXPECT_EQ(errorLines(transcript).size(), 1u);
+    EXPECT_FALSE(dialog.isLoaded());
+}
+
+TEST(frmManFields, EffectsAreDetectedByTheirExactKeys) {
+    PageSession page("fm-several-forms.htm");
+    page.placeCursor("pw");
+    frmManFields dialog;
+    page.run(dialog, {act::inspect([&] {
+                 EXPECT_EQ(shown("Text3"), "signup");
+                 EXPECT_THAT(rows("List1"),
+                             ElementsAre("email", "nick", "ponblur", "pw", "news", "clear"));
+                 // "onBlur" in mixed case is found.
+                 EXPECT_EQ(rows("List9")[0], "YES");
+                 // A statement in other letter case does not count.
+                 EXPECT_EQ(rows("List8")[1], "NO");
+                 // The name "ponblur" comes first and hides the real onblur attribute.
+                 EXPECT_EQ(rows("List8")[2], "NO");
+                 EXPECT_EQ(frmManFields::GetJMethod(page.element("tricky"), "onblur"), "onblur=");
+                 EXPECT_EQ(frmManFields::GetJMethod(page.element("pw"), "onfocus"), "");
+                 EXPECT_EQ(frmManFields::GetJMethod(page.element("email"), "onblur"),
+                           "VQRMakeLower(this);");
+             })});
+}
+
+TEST(frmManFields, SetJMethodRewritesTheFieldAndFetchesTheCurrentFieldAgain) {
+    PageSession page("fm-several-forms.htm");
+    page.placeCursor("email");
+    frmManFields dialog;
+    page.run(dialog, {act::select("List1", "pw"), act::inspect([&] {
+                          auto before = dialog.CurField;
+                          // An empty onfocus is replaced in place.
+                          dialog.SetJMethod(before, "onfocus", "go();");
+                          auto pw = page.element("pw");
+                          EXPECT_EQ(pw->getAttribute("onfocus"), "go();");
+                          EXPECT_EQ(pw->getProperty("Name"), "pw");
+                          // The page holds a new element; the current field is it.
+                          EXPECT_EQ(dialog.CurField, pw);
+                          EXPECT_NE(dialog.CurField, before);
+                          // An absent attribute is added; the tag stays whole.
+                          dialog.SetJMethod(page.element("news"), "onblur", "x();");
+                          EXPECT_EQ(page.element("news")->getAttribute("onblur"), "x();");
+                          EXPECT_EQ(page.element("news")->getProperty("Value"), "yes");
+                          EXPECT_EQ(dialog.CurForm->length(), 6);
+                          // A detached element is skipped without harm.
+                          dialog.SetJMethod(before, "onblur", "y();");
+                          dialog.SetJMethod(nullptr, "onblur", "y();");
+                      })});
+}
+
+TEST(frmManFields, SwatchesReadTheColoursOfAHighlightedField) {
+    PageSession page("fm-effects.htm");
+    page.placeCursor("plain");
+    frmManFields dialog;
+    auto swatch = [](const std::string& name) {
+        return &dynamic_cast<ui::PictureBox&>(ui::Driver::instance().control(name));
+    };
+    page.run(dialog, {act::inspect([&] {
+                          EXPECT_EQ(shown("txtHigh"), "OFF");
+                          EXPECT_EQ(swatch("Picture1")->toolTipText(), "#FFFFFF");
+                          EXPECT_EQ(swatch("picNormalText")->toolTipText(), "#000000");
+                      }),
+                      act::select("List1", "lit"), act::inspect([&] {
+                          EXPECT_EQ(shown("txtHigh"), "ON");
+                          EXPECT_EQ(swatch("Picture1")->toolTipText(), "#FFFF00");
+                          EXPECT_EQ(swatch("Picture1")->backColor(), 0x00FFFF);
+                          EXPECT_EQ(swatch("Picture2")->toolTipText(), "#FFFFFF");
+                          EXPECT_EQ(swatch("picHighlightText")->toolTipText(), "#0000FF");
+                          EXPECT_EQ(swatch("picHighlightText")->backColor(), 0xFF0000);
+                          EXPECT_EQ(swatch("picNormalText")->toolTipText(), "#000000");
+                      }),
+                      // A field without highlighting leaves the swatches as they were.
+                      act::select("List1", "plain"), act::inspect([&] {
+                          EXPECT_EQ(shown("txtHigh"), "OFF");
+                          EXPECT_EQ(swatch("Picture1")->toolTipText(), "#FFFF00");
+                      }),
+                      act::select("List1", "story"), act::inspect([&] {
+                          EXPECT_EQ(shown("lstFonts"), "Georgia,courier");
+                          EXPECT_EQ(shown("txtType"), "textarea");
+                      })});
+}
+
+} // namespace
