@@ -21,9 +21,9 @@ constexpr std::string_view kUnsavedScheme = "unsaved:///";
 } // namespace
 
 PageWindow::PageWindow(const Application& application, std::shared_ptr<dom::Document> document,
-                       PageEncoding encoding)
-    : m_application(application), m_document(std::move(document)), m_encoding(std::move(encoding)) {
-}
+                       PageEncoding encoding, LineEnds lineEnds)
+    : m_application(application), m_document(std::move(document)), m_encoding(std::move(encoding)),
+      m_lineEnds(std::move(lineEnds)) {}
 
 PageWindow::~PageWindow() = default;
 
@@ -32,8 +32,10 @@ std::unique_ptr<PageWindow> PageWindow::open(const Application& application,
     std::string path = NativePath::absolute(nativePath);
     std::string bytes = sys::FileSystem::readBytes(path);
     PageEncoding encoding = PageEncoding::of(bytes);
-    auto document = dom::Document::parse(encoding.decode(bytes));
-    std::unique_ptr<PageWindow> window(new PageWindow(application, document, encoding));
+    std::string text = encoding.decode(bytes);
+    auto document = dom::Document::parse(text);
+    std::unique_ptr<PageWindow> window(
+        new PageWindow(application, document, encoding, LineEnds::of(text)));
     window->place(path);
     return window;
 }
@@ -42,7 +44,7 @@ std::unique_ptr<PageWindow> PageWindow::unsaved(const Application& application,
                                                 const std::string& name, const std::string& html) {
     auto document = dom::Document::parse(html);
     std::unique_ptr<PageWindow> window(
-        new PageWindow(application, document, PageEncoding::ofText(html)));
+        new PageWindow(application, document, PageEncoding::ofText(html), LineEnds::of(html)));
     window->m_address = std::string(kUnsavedScheme) + name;
     document->setLocationHref(window->m_address);
     return window;
@@ -85,7 +87,7 @@ void PageWindow::write(std::ostream& out) const {
 }
 
 std::string PageWindow::bytes() const {
-    return m_encoding.encode(m_document->serialize());
+    return m_encoding.encode(m_lineEnds.apply(m_document->serialize()));
 }
 
 void PageWindow::place(const std::string& nativePath) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/editor/LineEnds.h"
 #include "platform/editor/PageEncoding.h"
 
 #include <iosfwd>
@@ -44,6 +45,7 @@ public:
     bool saved() const { return !m_nativePath.empty(); }
     const std::string& nativePath() const { return m_nativePath; }
     const PageEncoding& encoding() const { return m_encoding; }
+    const LineEnds& lineEnds() const { return m_lineEnds; }
     void setPageState(int state) { m_pageState = state; }
 
     // Writes the page to its file (replacing it atomically); raises for a page never saved.
@@ -57,12 +59,13 @@ public:
 
 private:
     PageWindow(const Application& application, std::shared_ptr<dom::Document> document,
-               PageEncoding encoding);
+               PageEncoding encoding, LineEnds lineEnds);
     void place(const std::string& nativePath);
 
     const Application& m_application;
     std::shared_ptr<dom::Document> m_document;
     PageEncoding m_encoding;
+    LineEnds m_lineEnds;
     std::string m_nativePath; // empty for a page never saved
     std::string m_address;
     int m_pageState = pageReady;
