@@ -14,3 +14,13 @@ click Command1
 
 # The help page opens in the browser.
 menu Zirirur Help
+
+# The road of a request: the Form Field Manager on the form that holds the cursor (in the
+# FullName field), a status bar text for that field, turned on. The page saved at the end
+# shows the status script in its head and the two statements in the field's attributes.
+menu Form Field Manager
+select lstEffect "Other Functions"
+set txtStatus "Please give your full name"
+click Command8
+show
+click Command3
