@@ -1,0 +1,310 @@
+#include "platform/dom/Document.h"
+
+#include "platform/dom/DocumentRoot.h"
+#include "platform/dom/Element.h"
+#include "platform/dom/ElementCollection.h"
+#include "platform/dom/FormOwnerFixup.h"
+#include "platform/dom/HtmlParser.h"
+#include "platform/dom/HtmlSerializer.h"
+#include "platform/dom/TextRange.h"
+#include "platform/sys/Error.h"
+
+#include <algorithm>
+#include <initializer_list>
+#include <string_view>
+
+namespace dom {
+
+namespace {
+
+std::shared_ptr<Element> childElement(const Node* parent, std::string_view name) {
+    if (!parent)
+        return nullptr;
+    for (const auto& child : parent->children())
+        if (child->isElement() && static_cast<const Element&>(*child).is(name))
+            return std::static_pointer_cast<Element>(child);
+    return nullptr;
+}
+
+// Elements that end the reach of a start tag looking for an open paragraph to close.
+bool endsParagraphScope(const Element& element) {
+    if (element.elementNamespace() != Namespace::Html)
+        return true;
+    for (const char* name : {"applet", "caption", "html", "table", "td", "th", "marquee", "object",
+                             "template", "button"})
+        if (element.is(name))
+            return true;
+    return false;
+}
+
+// Start tags that close an open paragraph.
+bool closesParagraph(const Element& element) {
+    for (const char* name :
+         {"address", "article", "aside", "blockquote", "center",     "details",   "dialog",
+          "dir",     "div",     "dl",    "fieldset",   "figcaption", "figure",    "footer",
+          "header",  "hgroup",  "main",  "menu",       "nav",        "ol",        "p",
+          "section", "summary", "ul",    "h1",         "h2",         "h3",        "h4",
+          "h5",      "h6",      "pre",   "listing",    "form",       "plaintext", "hr",
+          "xmp",     "li",      "dd",    "dt"})
+        if (element.is(name))
+            return true;
+    return false;
+}
+
+// Start tags that close an element of their kind when it is the one they would go into.
+bool closesItsParent(const Node& parent, const Element& element) {
+    if (!parent.isElement())
+        return false;
+    const auto& up = static_cast<const Element&>(parent);
+    auto oneOf = [](const Element& e, std::initializer_list<const char*> names) {
+        for (const char* name : names)
+            if (e.is(name))
+                return true;
+        return false;
+    };
+    if (oneOf(element, {"option", "optgroup"}) && up.is("option"))
+        return true;
+    if (element.is("optgroup") && up.is("optgroup"))
+        return true;
+    if (oneOf(element, {"li"}) && up.is("li"))
+        return true;
+    if (oneOf(element, {"dd", "dt"}) && oneOf(up, {"dd", "dt"}))
+        return true;
+    if (oneOf(element, {"h1", "h2", "h3", "h4", "h5", "h6"}) &&
+        oneOf(up, {"h1", "h2", "h3", "h4", "h5", "h6"}))
+        return true;
+    if (oneOf(element, {"select", "button", "nobr", "table"}) &&
+        up.localName() == element.localName() && up.elementNamespace() == Namespace::Html)
+        return true;
+    return false;
+}
+
+// Whether markup can put element, of its namespace, right inside parent: in SVG and MathML
+// only their integration points take HTML elements, and their own elements start at <svg>
+// and <math>.
+bool namespaceFits(const Node& parent, const Element& element) {
+    bool foreign = element.elementNamespace() != Namespace::Html;
+    if (!parent.isElement())
+        return !foreign;
+    const auto& up = static_cast<const Element&>(parent);
+    switch (up.elementNamespace()) {
+    case Namespace::Html:
+        return !foreign || element.localName() ==
+                               (element.elementNamespace() == Namespace::Svg ? "svg" : "math");
+    case Namespace::Svg:
+        return foreign || up.localName() == "foreignObject" || up.localName() == "desc" ||
+               up.localName() == "title";
+    case Namespace::MathMl:
+        for (const char* point : {"mi", "mo", "mn", "ms", "mtext", "annotation-xml"})
+            if (up.localName() == point)
+                return true;
+        return foreign;
+    }
+    return true;
+}
+
+// Trees that the parser builds but no markup expresses: a link inside a link (by way of a
+// table), a block inside a paragraph (put there from a table), an HTML element inside
+// SVG or MathML where markup would break out of them. Read back, such a page reads otherwise.
+bool holdsInexpressibleNesting(const Node& node, bool insideLink = false,
+                               bool insideParagraph = false, bool insideButton = false) {
+    for (const auto& child : node.children()) {
+        if (!child->isElement())
+            continue;
+        const auto& element = static_cast<const Element&>(*child);
+        bool link = element.is("a");
+        if ((link && insideLink) || (insideParagraph && closesParagraph(element)) ||
+            !namespaceFits(node, element) || closesItsParent(node, element) ||
+            (insideButton && element.is("button")))
+            return true;
+        bool paragraph = !endsParagraphScope(element) && (insideParagraph || element.is("p"));
+        // A button start tag closes an open button within the same reach.
+        bool button = (!endsParagraphScope(element) || element.is("button")) &&
+                      (insideButton || element.is("button"));
+        if (holdsInexpressibleNesting(element, insideLink || link, paragraph, button))
+            return true;
+    }
+    return false;
+}
+
+void collectElements(const Node& node, std::vector<std::shared_ptr<Element>>& out) {
+    for (const auto& child : node.children()) {
+        if (child->isElement()) {
+            out.push_back(std::static_pointer_cast<Element>(child));
+            collectElements(*child, out);
+        }
+    }
+}
+
+} // namespace
+
+Document::Document() : m_root(std::make_shared<DocumentRoot>(this)) {}
+
+Document::~Document() {
+    m_root->release();
+}
+
+std::shared_ptr<Document> Document::parse(const std::string& html) {
+    std::string_view text = html;
+    if (text.substr(0, 3) == "\xEF\xBB\xBF")
+        text.remove_prefix(3); // a byte order mark is no content of the page
+    auto document = build(text);
+    // Such a page is settled by reading its own markup again (each reading undoes one level),
+    // so that what the add-in edits is what a save reads back.
+    for (int round = 0; round < 8 && holdsInexpressibleNesting(*document->m_root); ++round)
+        document = build(document->serialize());
+    document->m_selectionContainer = document->body();
+    return document;
+}
+
+std::shared_ptr<Document> Document::build(std::string_view html) {
+    std::shared_ptr<Document> document(new Document());
+    ParsedPage page = HtmlParser::parseDocument(html);
+    document->m_root->insertChildren(0, page.nodes);
+    FormOwnerFixup::apply(page.associations);
+    FormOwnerFixup::flattenNestedForms(*document->m_root);
+    return document;
+}
+
+ElementCollection Document::all() const {
+    return ElementCollection::descendantsOf(m_root);
+}
+
+ElementCollection Document::scripts() const {
+    return all().tags("SCRIPT");
+}
+
+std::shared_ptr<Element> Document::documentElement() const {
+    return childElement(m_root.get(), "html");
+}
+
+std::shared_ptr<Element> Document::body() const {
+    auto html = documentElement();
+    if (auto body = childElement(html.get(), "body"))
+        return body;
+    return childElement(html.get(), "frameset");
+}
+
+std::shared_ptr<Element> Document::head() const {
+    return childElement(documentElement().get(), "head");
+}
+
+std::shared_ptr<Element> Document::activeElement() const {
+    if (m_active && m_active->document().get() == this)
+        return m_active;
+    return body();
+}
+
+void Document::requireInPage(const std::shared_ptr<Element>& element) const {
+    if (!element || element->document().get() != this)
+        sys::raise(sys::ErrInvalidCall);
+}
+
+void Document::setActiveElement(const std::shared_ptr<Element>& element) {
+    if (element)
+        requireInPage(element);
+    m_active = element;
+}
+
+Selection Document::selection() {
+    return Selection(shared_from_this());
+}
+
+void Document::select(SelectionKind kind, std::shared_ptr<Node> container, std::size_t start,
+                      std::size_t end) {
+    m_selectionKind = kind;
+    m_selectionContainer = std::move(container);
+    m_selectionStart = start;
+    m_selectionEnd = end;
+}
+
+// Content the caret cannot enter: elements that hold nothing, and form controls whose
+// content is their own text rather than page markup.
+static bool caretStaysOutside(const Element& element) {
+    return element.isVoid() || element.is("select") || element.is("textarea") ||
+           element.isRawText();
+}
+
+void Document::setCaretAtEndOf(const std::shared_ptr<Element>& element) {
+    requireInPage(element);
+    m_active = element;
+    if (caretStaysOutside(*element) && element->parent()) {
+        std::size_t after = element->indexInParent() + 1;
+        select(SelectionKind::Caret, element->parent()->shared_from_this(), after, after);
+    } else {
+        select(SelectionKind::Caret, element, element->childCount(), element->childCount());
+    }
+}
+
+void Document::setSelectionToContentOf(const std::shared_ptr<Element>& element) {
+    requireInPage(element);
+    m_active = element;
+    if (element->isVoid() && element->parent()) {
+        std::size_t at = element->indexInParent();
+        select(SelectionKind::Text, element->parent()->shared_from_this(), at, at + 1);
+    } else {
+        select(SelectionKind::Text, element, 0, element->childCount());
+    }
+}
+
+void Document::setControlSelection(const std::shared_ptr<Element>& element) {
+    requireInPage(element);
+    m_active = element;
+    select(SelectionKind::Control, element, 0, 0);
+}
+
+TextRange Document::selectedRange() {
+    std::shared_ptr<Node> container = m_selectionContainer;
+    if (!container || container->ownerDocument().get() != this || !container->isElement()) {
+        auto fallback = body();
+        if (!fallback)
+            sys::raise(sys::ErrInvalidCall);
+        return TextRange(shared_from_this(), fallback, 0, 0);
+    }
+    return TextRange(shared_from_this(), container, m_selectionStart, m_selectionEnd);
+}
+
+std::string Document::locationHref() const {
+    return m_locationHref;
+}
+
+void Document::setLocationHref(const std::string& href) {
+    m_locationHref = href;
+}
+
+std::string Document::serialize() const {
+    return HtmlSerializer::innerHTML(*m_root);
+}
+
+std::shared_ptr<Node> Document::root() const {
+    return m_root;
+}
+
+const std::vector<std::shared_ptr<Element>>& Document::elementsInOrder() const {
+    if (!m_orderValid) {
+        m_order.clear();
+        collectElements(*m_root, m_order);
+        m_sourceIndexes.clear();
+        m_sourceIndexes.reserve(m_order.size());
+        for (std::size_t i = 0; i < m_order.size(); ++i)
+            m_sourceIndexes.emplace(m_order[i].get(), static_cast<int>(i));
+        m_orderValid = true;
+    }
+    return m_order;
+}
+
+int Document::sourceIndexOf(const Element& element) const {
+    elementsInOrder();
+    auto found = m_sourceIndexes.find(&element);
+    return found == m_sourceIndexes.end() ? -1 : found->second;
+}
+
+void Document::noteTreeChanged() {
+    if (m_orderValid) {
+        m_orderValid = false;
+        m_order.clear(); // let go of elements that may have left the page
+        m_sourceIndexes.clear();
+    }
+}
+
+} // namespace dom

@@ -1,19 +1,28 @@
 #pragma once
 
+#include <cstddef>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
 
 namespace dom {
 
+class DocumentRoot;
 class Element;
 class ElementCollection;
+class Node;
 class Selection;
 class TextRange;
 
 // A page: parsed from UTF-8 text by a real HTML5 parser into a mutable tree.
-class Document {
+class Document : public std::enable_shared_from_this<Document> {
 public:
     static std::shared_ptr<Document> parse(const std::string& html);
+    ~Document();
+    Document(const Document&) = delete;
+    Document& operator=(const Document&) = delete;
 
     ElementCollection all() const;     // every element in document order
     ElementCollection scripts() const; // every SCRIPT element
@@ -26,7 +35,8 @@ public:
     void setActiveElement(const std::shared_ptr<Element>& element);
     Selection selection();
     // Placing the caret and the selection from outside (the host does this).
-    void setCaretAtEndOf(const std::shared_ptr<Element>& element); // or right after it when it holds none
+    void setCaretAtEndOf(
+        const std::shared_ptr<Element>& element); // or right after it when it holds none
     void setSelectionToContentOf(const std::shared_ptr<Element>& element);
     void setControlSelection(const std::shared_ptr<Element>& element);
 
@@ -36,6 +46,41 @@ public:
 
     // The whole page, serialised (doctype, comments and all).
     std::string serialize() const;
+
+    // The tree side.
+    std::shared_ptr<Node> root() const;
+    // Every element in document order, kept between changes of the tree.
+    const std::vector<std::shared_ptr<Element>>& elementsInOrder() const;
+    int sourceIndexOf(const Element& element) const;
+    void noteTreeChanged();
+
+private:
+    friend class Selection;
+    friend class TextRange;
+
+    enum class SelectionKind { Caret, Text, Control };
+
+    Document();
+    static std::shared_ptr<Document> build(std::string_view html);
+    // Raises error 5 unless element is in this page.
+    void requireInPage(const std::shared_ptr<Element>& element) const;
+    void select(SelectionKind kind, std::shared_ptr<Node> container, std::size_t start,
+                std::size_t end);
+    // The selection as a range of this page: the caret at the start of the body when the
+    // node that held it has left the page.
+    TextRange selectedRange();
+
+    std::shared_ptr<DocumentRoot> m_root;
+    std::shared_ptr<Element> m_active;
+    SelectionKind m_selectionKind = SelectionKind::Caret;
+    std::shared_ptr<Node> m_selectionContainer;
+    std::size_t m_selectionStart = 0;
+    std::size_t m_selectionEnd = 0;
+    std::string m_locationHref;
+
+    mutable bool m_orderValid = false;
+    mutable std::vector<std::shared_ptr<Element>> m_order;
+    mutable std::unordered_map<const Element*, int> m_sourceIndexes;
 };
 
 } // namespace dom

@@ -1,23 +1,37 @@
 #pragma once
 
-// Public face of a page element, as the add-in uses it. The DOM's own developer owns the
-// private side (node tree, attributes storage); the public members below are the contract
-// that the add-in codes against.
+// Public face of a page element, as the add-in uses it, and the element node of our tree.
+
+#include "platform/dom/Node.h"
 
 #include <memory>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace dom {
 
 class Document;
+class ElementCollection;
 class Style;
 
 enum class AdjacentPosition { BeforeBegin, AfterBegin, BeforeEnd, AfterEnd };
 
-class Element /* : public Node */ {
+// The vocabulary an element's name belongs to; SVG and MathML elements keep their names'
+// case, HTML elements are named in lower case and read back in upper case.
+enum class Namespace { Html, Svg, MathMl };
+
+struct Attribute {
+    std::string
+        name; // as the parser gives it: lower case for HTML, "xlink:href" style for XML ones
+    std::string value;
+};
+
+class Element : public Node {
 public:
+    explicit Element(std::string localName, Namespace ns = Namespace::Html);
+
     // Tag name in upper case ("INPUT", "FORM"); lower-case names of the source read back upper.
     std::string tagName() const;
     std::string id() const;
@@ -65,6 +79,49 @@ public:
     bool isForm() const;
     int length() const;
     std::shared_ptr<Element> item(int index) const; // raises error 9 when out of range
+
+    // Every element inside this one, in document order (the element's own `all`).
+    ElementCollection all() const;
+
+    // The tree side.
+    const std::string& localName() const { return m_localName; }
+    Namespace elementNamespace() const { return m_namespace; }
+    // An HTML element of that lower-case name.
+    bool is(std::string_view lowerName) const;
+    const std::vector<Attribute>& attributes() const { return m_attributes; }
+    // Appends an attribute as the parser read it; the first of two of the same name wins.
+    void addParsedAttribute(std::string name, std::string value);
+    // Elements that never hold content (INPUT, IMG, BR, ...).
+    bool isVoid() const;
+    // Elements whose content is text only: raw text (SCRIPT, STYLE, ...) and escapable raw
+    // text (TEXTAREA, TITLE).
+    bool holdsTextOnly() const;
+    // Elements whose text is written back as it is, without escaping.
+    bool isRawText() const;
+    // INPUT, BUTTON, SELECT, TEXTAREA: what a form lists among its fields.
+    bool isFormField() const;
+    // The nearest FORM that holds this element, none when it is in no form.
+    std::shared_ptr<Element> enclosingForm() const;
+    // A field whose nearest enclosing FORM is form.
+    bool isFieldOf(const Element& form) const;
+    // The element's text: its text nodes and those of its descendants, joined.
+    std::string textContent() const;
+    // Replaces the content with one text node (none for an empty text).
+    void setTextContent(const std::string& text);
+
+    // Puts nodes in place of the children [from, to): how every markup write lands.
+    // Raises error 5 when this element holds text only and a node is no text.
+    void replaceChildren(std::size_t from, std::size_t to,
+                         const std::vector<std::shared_ptr<Node>>& nodes);
+
+private:
+    std::shared_ptr<Element> self() const;
+    Attribute* findAttribute(std::string_view name);
+    const Attribute* findAttribute(std::string_view name) const;
+
+    std::string m_localName;
+    Namespace m_namespace = Namespace::Html;
+    std::vector<Attribute> m_attributes;
 };
 
 } // namespace dom

@@ -1,0 +1,114 @@
+#include "platform/dom/ElementCollection.h"
+
+#include "platform/dom/Document.h"
+#include "platform/dom/Element.h"
+#include "platform/sys/Error.h"
+#include "platform/sys/Text.h"
+
+namespace dom {
+
+namespace {
+
+void collect(const Node& node, const ElementCollection::Predicate& predicate,
+             std::vector<std::shared_ptr<Element>>& out) {
+    for (const auto& child : node.children()) {
+        if (!child->isElement())
+            continue;
+        const auto& element = static_cast<const Element&>(*child);
+        if (!predicate || predicate(element))
+            out.push_back(std::static_pointer_cast<Element>(child));
+        collect(element, predicate, out);
+    }
+}
+
+} // namespace
+
+ElementCollection::ElementCollection(std::shared_ptr<const Node> scope, Predicate predicate)
+    : m_scope(std::move(scope)), m_predicate(std::move(predicate)) {}
+
+ElementCollection ElementCollection::descendantsOf(std::shared_ptr<const Node> scope) {
+    return ElementCollection(std::move(scope), {});
+}
+
+ElementCollection ElementCollection::fieldsOf(std::shared_ptr<const Element> form) {
+    const Element* formElement = form.get();
+    return ElementCollection(std::move(form), [formElement](const Element& element) {
+        return element.isFieldOf(*formElement);
+    });
+}
+
+const std::vector<std::shared_ptr<Element>>* ElementCollection::pageElements() const {
+    if (m_scope->kind() != Node::Kind::Root)
+        return nullptr;
+    auto document = m_scope->ownerDocument();
+    return document ? &document->elementsInOrder() : nullptr;
+}
+
+std::vector<std::shared_ptr<Element>> ElementCollection::toVector() const {
+    // The whole page: its document keeps the elements in order between changes.
+    if (const auto* elements = pageElements()) {
+        if (!m_predicate)
+            return *elements;
+        std::vector<std::shared_ptr<Element>> out;
+        for (const auto& element : *elements)
+            if (m_predicate(*element))
+                out.push_back(element);
+        return out;
+    }
+    std::vector<std::shared_ptr<Element>> out;
+    collect(*m_scope, m_predicate, out);
+    return out;
+}
+
+int ElementCollection::length() const {
+    if (const auto* elements = pageElements(); elements && !m_predicate)
+        return static_cast<int>(elements->size());
+    return static_cast<int>(toVector().size());
+}
+
+std::shared_ptr<Element> ElementCollection::item(int index) const {
+    if (index < 0)
+        sys::raise(sys::ErrSubscript);
+    auto at = static_cast<std::size_t>(index);
+    if (const auto* elements = pageElements(); elements && !m_predicate) {
+        if (at >= elements->size())
+            sys::raise(sys::ErrSubscript);
+        return (*elements)[at];
+    }
+    auto elements = toVector();
+    if (at >= elements.size())
+        sys::raise(sys::ErrSubscript);
+    return elements[at];
+}
+
+std::shared_ptr<Element> ElementCollection::item(const std::string& name) const {
+    auto elements = toVector();
+    for (const auto& element : elements)
+        if (sys::text::equal(element->id(), name, sys::text::Compare::IgnoreCase) &&
+            element->getAttribute("id"))
+            return element;
+    for (const auto& element : elements) {
+        auto attribute = element->getAttribute("name");
+        if (attribute && sys::text::equal(*attribute, name, sys::text::Compare::IgnoreCase))
+            return element;
+    }
+    return nullptr;
+}
+
+ElementCollection ElementCollection::tags(const std::string& tagName) const {
+    // HTML elements match in any case; SVG and MathML ones by their exact name.
+    std::string lower = tagName;
+    for (char& c : lower)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    Predicate inner = m_predicate;
+    return ElementCollection(m_scope, [inner, lower, tagName](const Element& element) {
+        if (inner && !inner(element))
+            return false;
+        if (element.elementNamespace() == Namespace::Html)
+            return element.localName() == lower;
+        return element.localName() == tagName;
+    });
+}
+
+} // namespace dom

@@ -1,0 +1,192 @@
+#include "platform/dom/FormOwnerFixup.h"
+
+#include "platform/dom/Element.h"
+
+#include <algorithm>
+
+namespace dom {
+
+namespace {
+
+bool holdsForm(const Node& node) {
+    if (node.isElement() && static_cast<const Element&>(node).isForm())
+        return true;
+    for (const auto& child : node.children())
+        if (holdsForm(*child))
+            return true;
+    return false;
+}
+
+// Elements that end the reach of a form start tag looking for a paragraph to close.
+bool closesParagraphScope(const Element& element) {
+    if (element.elementNamespace() != Namespace::Html)
+        return true;
+    for (const char* name : {"applet", "caption", "html", "table", "td", "th", "marquee", "object",
+                             "template", "button"})
+        if (element.is(name))
+            return true;
+    return false;
+}
+
+// The chain from the top of the tree down to node.
+std::vector<Node*> ancestry(Node& node) {
+    std::vector<Node*> chain;
+    for (Node* up = &node; up; up = up->parent())
+        chain.push_back(up);
+    std::reverse(chain.begin(), chain.end());
+    return chain;
+}
+
+// The child of ancestor on the way down to node.
+Node* childTowards(Node& ancestor, Node& node) {
+    Node* step = &node;
+    while (step->parent() && step->parent() != &ancestor)
+        step = step->parent();
+    return step->parent() == &ancestor ? step : nullptr;
+}
+
+// Moves the children [from, to] of parent to the end of form's content.
+bool moveInto(Element& form, Node& parent, std::size_t from, std::size_t to) {
+    for (std::size_t i = from; i <= to; ++i)
+        if (holdsForm(*parent.children()[i]))
+            return false;
+    std::vector<std::shared_ptr<Node>> moved;
+    for (std::size_t i = to + 1; i > from; --i)
+        moved.push_back(parent.removeChildAt(i - 1));
+    std::reverse(moved.begin(), moved.end());
+    form.insertChildren(form.childCount(), moved);
+    return true;
+}
+
+// The fields lie in the siblings after the form.
+bool takeFollowingSiblings(Element& form, const std::vector<std::shared_ptr<Element>>& fields) {
+    Node* parent = form.parent();
+    if (!parent)
+        return false;
+    std::size_t formIndex = form.indexInParent();
+    std::size_t last = formIndex;
+    for (const auto& field : fields) {
+        Node* sibling = childTowards(*parent, *field);
+        if (!sibling || sibling->indexInParent() <= formIndex)
+            return false;
+        last = std::max(last, sibling->indexInParent());
+    }
+    return moveInto(form, *parent, formIndex + 1, last);
+}
+
+// The form wraps the siblings, under the nearest common ancestor, that reach from the first to
+// the last of the form and its fields.
+void wrapCommonAncestor(Element& form, const std::vector<std::shared_ptr<Element>>& fields) {
+    std::vector<Node*> common = ancestry(form);
+    for (const auto& field : fields) {
+        std::vector<Node*> chain = ancestry(*field);
+        std::size_t shared = 0;
+        while (shared < common.size() && shared < chain.size() && common[shared] == chain[shared])
+            ++shared;
+        common.resize(shared);
+    }
+    if (common.empty())
+        return;
+    Node* wrapParent = common.back();
+    // A form start tag closes an open paragraph: the form goes around the paragraph instead.
+    for (Node* up = wrapParent; up && up->isElement(); up = up->parent()) {
+        const auto& element = static_cast<const Element&>(*up);
+        if (closesParagraphScope(element))
+            break;
+        if (element.is("p"))
+            wrapParent = up->parent();
+    }
+    if (!wrapParent || !wrapParent->isElement() || static_cast<Element&>(*wrapParent).is("html"))
+        return;
+    Node& ancestor = *wrapParent;
+    Node* firstNode = childTowards(ancestor, form);
+    Node* lastNode = firstNode;
+    for (const auto& field : fields) {
+        Node* branch = childTowards(ancestor, *field);
+        if (branch->indexInParent() < firstNode->indexInParent())
+            firstNode = branch;
+        if (branch->indexInParent() > lastNode->indexInParent())
+            lastNode = branch;
+    }
+    // The form's own content stays where the form stood.
+    Node* formParent = form.parent();
+    std::size_t formIndex = form.indexInParent();
+    Node* before = formIndex > 0 ? formParent->children()[formIndex - 1].get() : nullptr;
+    Node* after = formIndex + 1 < formParent->childCount()
+                      ? formParent->children()[formIndex + 1].get()
+                      : nullptr;
+    std::vector<std::shared_ptr<Node>> content;
+    while (form.childCount() > 0)
+        content.push_back(form.removeChildAt(0));
+    auto keepAlive = form.shared_from_this();
+    formParent->removeChildAt(formIndex);
+    formParent->insertChildren(formIndex, content);
+    if (firstNode == &form)
+        firstNode = content.empty() ? after : content.front().get();
+    if (lastNode == &form)
+        lastNode = content.empty() ? before : content.back().get();
+    std::size_t insertAt = firstNode ? firstNode->indexInParent() : 0;
+    bool wrapped = firstNode && lastNode && insertAt <= lastNode->indexInParent() &&
+                   moveInto(form, ancestor, insertAt, lastNode->indexInParent());
+    if (!wrapped) {
+        // Nothing to wrap after all: the form goes back where it stood, with its content.
+        for (std::size_t i = 0; i < content.size(); ++i)
+            formParent->removeChildAt(formIndex);
+        form.insertChildren(0, content);
+        formParent->insertChild(formIndex, keepAlive);
+        return;
+    }
+    ancestor.insertChild(insertAt, keepAlive);
+}
+
+} // namespace
+
+void FormOwnerFixup::apply(const std::vector<FormAssociation>& associations) {
+    std::vector<std::shared_ptr<Element>> forms;
+    for (const auto& association : associations)
+        if (std::find(forms.begin(), forms.end(), association.form) == forms.end())
+            forms.push_back(association.form);
+    for (const auto& form : forms) {
+        std::vector<std::shared_ptr<Element>> outside;
+        for (const auto& association : associations)
+            if (association.form == form && association.field->enclosingForm() != form)
+                outside.push_back(association.field);
+        if (outside.empty() || !form->parent())
+            continue;
+        if (!takeFollowingSiblings(*form, outside))
+            wrapCommonAncestor(*form, outside);
+    }
+}
+
+} // namespace dom
+
+namespace dom {
+
+namespace {
+
+void flatten(Node& node, bool insideForm) {
+    for (std::size_t i = 0; i < node.childCount(); ++i) {
+        Node& child = *node.children()[i];
+        if (!child.isElement())
+            continue;
+        bool form = static_cast<Element&>(child).isForm();
+        flatten(child, insideForm || form);
+        if (form && insideForm) {
+            std::vector<std::shared_ptr<Node>> content;
+            while (child.childCount() > 0)
+                content.push_back(child.removeChildAt(0));
+            node.removeChildAt(i);
+            node.insertChildren(i, content);
+            i += content.size();
+            --i;
+        }
+    }
+}
+
+} // namespace
+
+void FormOwnerFixup::flattenNestedForms(Node& root) {
+    flatten(root, false);
+}
+
+} // namespace dom

@@ -1,0 +1,509 @@
+#include "platform/dom/HtmlParser.h"
+
+#include "platform/dom/Comment.h"
+#include "platform/dom/Doctype.h"
+#include "platform/dom/Element.h"
+#include "platform/dom/RawText.h"
+#include "platform/dom/Text.h"
+
+#include <gumbo.h>
+
+#include <algorithm>
+#include <iterator>
+#include <utility>
+
+namespace dom {
+
+namespace {
+
+// Owns one parse of the HTML5 parser.
+class GumboParse {
+public:
+    GumboParse(std::string_view html, const GumboOptions& options)
+        : m_options(options),
+          m_output(gumbo_parse_with_options(&m_options, html.data(), html.size())) {}
+    ~GumboParse() { gumbo_destroy_output(&m_options, m_output); }
+    GumboParse(const GumboParse&) = delete;
+    GumboParse& operator=(const GumboParse&) = delete;
+
+    const GumboOutput& output() const { return *m_output; }
+
+private:
+    GumboOptions m_options;
+    GumboOutput* m_output;
+};
+
+std::string asciiLower(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
+bool isTagDelimiter(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r' || c == '/' || c == '>';
+}
+
+// The name of an unknown element as the tokenizer reads it from its start tag: up to a blank,
+// "/" or ">", ASCII letters in lower case, and what the input stream does not take over as it
+// stands (NUL, controls, noncharacters, broken UTF-8) as U+FFFD.
+std::string unknownTagName(std::string_view tag) {
+    std::size_t from = tag.substr(0, 2) == "</" ? 2 : tag.substr(0, 1) == "<" ? 1 : 0;
+    std::string name;
+    for (std::size_t i = from; i < tag.size();) {
+        auto c = static_cast<unsigned char>(tag[i]);
+        if (c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r' || c == '/' || c == '>')
+            break;
+        std::size_t extra = c < 0x80         ? 0
+                            : (c >> 5) == 6  ? 1
+                            : (c >> 4) == 14 ? 2
+                            : (c >> 3) == 30 ? 3
+                                             : 9;
+        char32_t cp = extra == 0 ? c : c & (0x3F >> extra);
+        bool valid = extra != 9 && i + extra < tag.size() && (extra == 0 || c >= 0xC2);
+        for (std::size_t k = 1; valid && k <= extra; ++k) {
+            auto b = static_cast<unsigned char>(tag[i + k]);
+            valid = (b & 0xC0) == 0x80;
+            cp = (cp << 6) | (b & 0x3F);
+        }
+        valid = valid && !(extra == 2 && (cp < 0x800 || (cp >= 0xD800 && cp <= 0xDFFF))) &&
+                !(extra == 3 && (cp < 0x10000 || cp > 0x10FFFF));
+        bool replaced =
+            !valid || cp == 0 || (cp < 0x20 && cp != '\t' && cp != '\n' && cp != '\f') ||
+            (cp >= 0x7F && cp <= 0x9F) || (cp >= 0xFDD0 && cp <= 0xFDEF) || (cp & 0xFFFE) == 0xFFFE;
+        if (replaced) {
+            name += "\xEF\xBF\xBD";
+            i += valid ? extra + 1 : 1;
+        } else {
+            name += tag.substr(i, extra + 1);
+            i += extra + 1;
+        }
+    }
+    return asciiLower(name);
+}
+
+std::string elementName(const GumboElement& element) {
+    std::string name;
+    if (element.tag != GUMBO_TAG_UNKNOWN)
+        name = gumbo_normalized_tagname(element.tag);
+    else
+        name = unknownTagName(
+            std::string_view(element.original_tag.data, element.original_tag.length));
+    if (name.empty())
+        name = "unknown";
+    if (element.tag_namespace == GUMBO_NAMESPACE_SVG) {
+        GumboStringPiece piece{name.data(), name.size()};
+        if (const char* adjusted = gumbo_normalize_svg_tagname(&piece))
+            name = adjusted;
+    }
+    return name;
+}
+
+Namespace elementNamespace(GumboNamespaceEnum ns) {
+    switch (ns) {
+    case GUMBO_NAMESPACE_SVG:
+        return Namespace::Svg;
+    case GUMBO_NAMESPACE_MATHML:
+        return Namespace::MathMl;
+    default:
+        return Namespace::Html;
+    }
+}
+
+std::string attributeName(const GumboAttribute& attribute) {
+    std::string name = attribute.name;
+    switch (attribute.attr_namespace) {
+    case GUMBO_ATTR_NAMESPACE_XLINK:
+        return "xlink:" + name;
+    case GUMBO_ATTR_NAMESPACE_XML:
+        return "xml:" + name;
+    case GUMBO_ATTR_NAMESPACE_XMLNS:
+        return name == "xmlns" ? name : "xmlns:" + name;
+    default:
+        return name;
+    }
+}
+
+const GumboVector& childrenOf(const GumboNode& node) {
+    return node.type == GUMBO_NODE_DOCUMENT ? node.v.document.children : node.v.element.children;
+}
+
+bool isElementNode(const GumboNode& node) {
+    return node.type == GUMBO_NODE_ELEMENT || node.type == GUMBO_NODE_TEMPLATE;
+}
+
+// Turns the parser's tree into ours and, for whole pages, notes where in the source the
+// things lie that decide which form a field belongs to.
+class TreeBuilder {
+public:
+    explicit TreeBuilder(std::string_view source) : m_source(source) {}
+
+    std::shared_ptr<Node> convert(const GumboNode& node, bool insideTemplate) {
+        switch (node.type) {
+        case GUMBO_NODE_ELEMENT:
+        case GUMBO_NODE_TEMPLATE:
+            return convertElement(node, insideTemplate);
+        case GUMBO_NODE_COMMENT:
+            noteOpaque(node.v.text.original_text);
+            return std::make_shared<Comment>(node.v.text.text);
+        case GUMBO_NODE_CDATA:
+            noteOpaque(node.v.text.original_text);
+            return std::make_shared<Text>(node.v.text.text);
+        default:
+            return std::make_shared<Text>(node.v.text.text);
+        }
+    }
+
+    // Every top-level node of the fragment or page, converted.
+    std::vector<std::shared_ptr<Node>> convertChildren(const GumboNode& parent) {
+        std::vector<std::shared_ptr<Node>> nodes;
+        const GumboVector& children = childrenOf(parent);
+        nodes.reserve(children.length);
+        for (unsigned i = 0; i < children.length; ++i)
+            nodes.push_back(convert(*static_cast<const GumboNode*>(children.data[i]), false));
+        noteTextAfterForms(children, nodes);
+        return nodes;
+    }
+
+    // Ends the conversion: finds the form end tags and puts back into their forms the text
+    // that stood before them.
+    void finish() {
+        mergeOpaque();
+        m_formEnds = formEndTags();
+        for (const TextAfterForm& candidate : m_textAfterForms)
+            returnTextToForm(candidate);
+    }
+
+    // Replays the parser's form pointer over the source: a form start tag sets it, every
+    // "</form>" token clears it, and a field takes the form it points at when the field's
+    // start tag comes. The tokens that the parser dropped are found in the source between the
+    // parts of it that the tree accounts for (start tags, comments, raw text).
+    std::vector<FormAssociation> formAssociations() {
+        std::vector<FormAssociation> result;
+        if (m_formEvents.empty())
+            return result;
+        for (std::size_t at : m_formEnds)
+            m_formEvents.push_back({at, Event::FormEnd, nullptr});
+        std::stable_sort(
+            m_formEvents.begin(), m_formEvents.end(),
+            [](const FormEvent& a, const FormEvent& b) { return a.offset < b.offset; });
+        std::shared_ptr<Element> pointer;
+        for (const FormEvent& event : m_formEvents) {
+            switch (event.kind) {
+            case Event::FormStart:
+                pointer = event.element;
+                break;
+            case Event::FormEnd:
+                pointer = nullptr;
+                break;
+            case Event::Field:
+                if (pointer && event.element->enclosingForm() != pointer)
+                    result.push_back({event.element, pointer});
+                break;
+            }
+        }
+        return result;
+    }
+
+private:
+    enum class Event { FormStart, FormEnd, Field };
+    struct TextAfterForm {
+        std::shared_ptr<Element> form;
+        std::shared_ptr<Text> text;
+        GumboStringPiece source;
+    };
+
+    // The parser keeps the text that stands right before a "</form>" back until the next
+    // element comes, by which time the form is closed: the text lands after the form instead
+    // of at its end. Such text is the form's next sibling, and its source reaches over the
+    // form's end tag.
+    void noteTextAfterForms(const GumboVector& children,
+                            const std::vector<std::shared_ptr<Node>>& nodes) {
+        for (unsigned i = 0; i + 1 < children.length && i + 1 < nodes.size(); ++i) {
+            const auto& child = *static_cast<const GumboNode*>(children.data[i]);
+            const auto& next = *static_cast<const GumboNode*>(children.data[i + 1]);
+            if (child.type != GUMBO_NODE_ELEMENT || child.v.element.tag != GUMBO_TAG_FORM ||
+                child.v.element.tag_namespace != GUMBO_NAMESPACE_HTML ||
+                (next.type != GUMBO_NODE_TEXT && next.type != GUMBO_NODE_WHITESPACE))
+                continue;
+            m_textAfterForms.push_back({std::static_pointer_cast<Element>(nodes[i]),
+                                        std::static_pointer_cast<Text>(nodes[i + 1]),
+                                        next.v.text.original_text});
+        }
+    }
+
+    void returnTextToForm(const TextAfterForm& candidate) {
+        const GumboStringPiece& piece = candidate.source;
+        if (piece.length == 0 || piece.data < m_source.data() ||
+            piece.data + piece.length > m_source.data() + m_source.size())
+            return;
+        std::size_t from = static_cast<std::size_t>(piece.data - m_source.data());
+        auto end = std::upper_bound(m_formEnds.begin(), m_formEnds.end(), from);
+        if (end == m_formEnds.end() || *end >= from + piece.length)
+            return;
+        std::string before = decodedText(m_source.substr(from, *end - from));
+        const std::string& data = candidate.text->data();
+        if (before.empty() || data.compare(0, before.size(), before) != 0 ||
+            candidate.text->parent() != candidate.form->parent())
+            return;
+        candidate.form->appendChild(std::make_shared<Text>(before));
+        std::string rest = data.substr(before.size());
+        if (rest.empty() && candidate.text->parent())
+            candidate.text->remove();
+        else
+            candidate.text->setData(
+                rest); // an emptied top-level node of a fragment is dropped later
+    }
+
+    // The text that a run of source text reads as.
+    static std::string decodedText(std::string_view raw) {
+        if (raw.find_first_of(std::string_view("&<\r\0", 4)) == std::string_view::npos)
+            return std::string(raw);
+        GumboOptions options = kGumboDefaultOptions;
+        options.fragment_context = GUMBO_TAG_DIV;
+        GumboParse parse(raw, options);
+        std::string text;
+        appendTextOf(*parse.output().root, text);
+        return text;
+    }
+
+    static void appendTextOf(const GumboNode& node, std::string& out) {
+        const GumboVector& children = childrenOf(node);
+        for (unsigned i = 0; i < children.length; ++i) {
+            const auto& child = *static_cast<const GumboNode*>(children.data[i]);
+            if (isElementNode(child))
+                appendTextOf(child, out);
+            else if (child.type != GUMBO_NODE_COMMENT)
+                out += child.v.text.text;
+        }
+    }
+    struct FormEvent {
+        std::size_t offset;
+        Event kind;
+        std::shared_ptr<Element> element;
+    };
+
+    std::shared_ptr<Node> convertElement(const GumboNode& node, bool insideTemplate) {
+        const GumboElement& source = node.v.element;
+        auto element =
+            std::make_shared<Element>(elementName(source), elementNamespace(source.tag_namespace));
+        for (unsigned i = 0; i < source.attributes.length; ++i) {
+            const auto& attribute = *static_cast<const GumboAttribute*>(source.attributes.data[i]);
+            element->addParsedAttribute(attributeName(attribute), attribute.value);
+        }
+        noteOpaque(source.original_tag);
+        noteFormEvent(node, element, insideTemplate);
+        bool template_ = insideTemplate || node.type == GUMBO_NODE_TEMPLATE;
+        bool rawText = element->holdsTextOnly();
+        const GumboVector& children = source.children;
+        for (unsigned i = 0; i < children.length; ++i) {
+            const auto& child = *static_cast<const GumboNode*>(children.data[i]);
+            if (rawText && !isElementNode(child))
+                noteOpaque(child.v.text.original_text);
+            element->appendChild(convert(child, template_));
+        }
+        noteTextAfterForms(children, element->children());
+        if (element->is("script"))
+            closeNestedScript(*element);
+        return element;
+    }
+
+    void noteFormEvent(const GumboNode& node, const std::shared_ptr<Element>& element,
+                       bool insideTemplate) {
+        const GumboElement& source = node.v.element;
+        if (insideTemplate || source.original_tag.length == 0 ||
+            (node.parse_flags & GUMBO_INSERTION_FROM_ISINDEX) ||
+            source.tag_namespace != GUMBO_NAMESPACE_HTML)
+            return;
+        std::size_t offset = static_cast<std::size_t>(source.original_tag.data - m_source.data());
+        if (source.tag == GUMBO_TAG_FORM)
+            m_formEvents.push_back({offset, Event::FormStart, element});
+        else if (element->isFormField())
+            m_formEvents.push_back({offset, Event::Field, element});
+    }
+
+    void noteOpaque(const GumboStringPiece& piece) {
+        if (piece.length == 0 || piece.data < m_source.data() ||
+            piece.data >= m_source.data() + m_source.size())
+            return;
+        std::size_t from = static_cast<std::size_t>(piece.data - m_source.data());
+        m_opaque.emplace_back(from, from + piece.length);
+    }
+
+    // Sorts the noted spans and merges those that overlap, so that a look-up is one search.
+    void mergeOpaque() {
+        std::sort(m_opaque.begin(), m_opaque.end());
+        std::vector<std::pair<std::size_t, std::size_t>> merged;
+        for (const auto& span : m_opaque) {
+            if (!merged.empty() && span.first <= merged.back().second)
+                merged.back().second = std::max(merged.back().second, span.second);
+            else
+                merged.push_back(span);
+        }
+        m_opaque = std::move(merged);
+    }
+
+    bool insideOpaque(std::size_t at) const {
+        auto after = std::upper_bound(
+            m_opaque.begin(), m_opaque.end(), at,
+            [](std::size_t value, const std::pair<std::size_t, std::size_t>& span) {
+                return value < span.first;
+            });
+        return after != m_opaque.begin() && at < std::prev(after)->second;
+    }
+
+    std::vector<std::size_t> formEndTags() const {
+        std::vector<std::size_t> result;
+        for (std::size_t at = m_source.find("</"); at != std::string_view::npos;
+             at = m_source.find("</", at + 2)) {
+            if (at + 6 > m_source.size() || asciiLower(m_source.substr(at + 2, 4)) != "form")
+                continue;
+            if (at + 6 < m_source.size() && !isTagDelimiter(m_source[at + 6]))
+                continue;
+            if (!insideOpaque(at))
+                result.push_back(at);
+        }
+        return result;
+    }
+
+    // A script cut off inside a nested "<script" of a comment gets the comment's close, so
+    // that its end tag, once written, ends it again when the page is read back.
+    static void closeNestedScript(Element& script) {
+        std::string text;
+        for (const auto& child : script.children())
+            if (child->kind() == Node::Kind::Text)
+                text += static_cast<const Text&>(*child).data();
+        if (RawText::check("script", text) == RawText::Fit::SwallowsItsEndTag)
+            script.appendChild(std::make_shared<Text>("-->"));
+    }
+
+    std::string_view m_source;
+    std::vector<std::pair<std::size_t, std::size_t>> m_opaque;
+    std::vector<FormEvent> m_formEvents;
+    std::vector<TextAfterForm> m_textAfterForms;
+    std::vector<std::size_t> m_formEnds;
+};
+
+bool readsBackAs(const Doctype& doctype, const GumboDocument& original) {
+    std::string markup = doctype.markup();
+    GumboParse parse(markup, kGumboDefaultOptions);
+    const GumboDocument& again = parse.output().document->v.document;
+    return again.has_doctype && again.doc_type_quirks_mode == original.doc_type_quirks_mode &&
+           doctype.name() == again.name && doctype.publicId() == again.public_identifier &&
+           doctype.systemId() == again.system_identifier;
+}
+
+std::shared_ptr<Doctype> makeDoctype(const GumboDocument& document) {
+    auto doctype = std::make_shared<Doctype>(document.name, document.public_identifier,
+                                             document.system_identifier);
+    for (Doctype::Form form :
+         {Doctype::Form::Plain, Doctype::Form::EmptySystem, Doctype::Form::ForcedQuirks}) {
+        doctype->setForm(form);
+        if (readsBackAs(*doctype, document))
+            return doctype;
+    }
+    doctype->setForm(Doctype::Form::Plain);
+    return doctype;
+}
+
+// Where the doctype stood among the page's leading comments: after those that start before it.
+std::size_t doctypePosition(std::string_view source, const GumboNode& document,
+                            const std::vector<std::shared_ptr<Node>>& nodes) {
+    const GumboVector& children = document.v.document.children;
+    std::size_t searchFrom = 0;
+    std::size_t position = 0;
+    for (unsigned i = 0; i < children.length && i < nodes.size(); ++i) {
+        const auto& child = *static_cast<const GumboNode*>(children.data[i]);
+        if (child.type != GUMBO_NODE_COMMENT)
+            break;
+        const GumboStringPiece& text = child.v.text.original_text;
+        std::size_t start = static_cast<std::size_t>(text.data - source.data());
+        std::size_t doctype =
+            asciiLower(source.substr(searchFrom, start - searchFrom)).find("<!doctype");
+        if (doctype != std::string::npos)
+            break;
+        searchFrom = start + text.length;
+        position = i + 1;
+    }
+    return position;
+}
+
+GumboTag fragmentContextTag(const Element& context) {
+    GumboTag tag = gumbo_tag_enum(context.localName().c_str());
+    switch (context.elementNamespace()) {
+    case Namespace::Svg:
+        return tag == GUMBO_TAG_UNKNOWN ? GUMBO_TAG_SVG : tag;
+    case Namespace::MathMl:
+        return tag == GUMBO_TAG_UNKNOWN ? GUMBO_TAG_MATH : tag;
+    case Namespace::Html:
+        break;
+    }
+    // Markup put around the HEAD or the BODY (before the body, at the end of the page) is
+    // taken as it is, not wrapped into a new head or body; an unknown element holds flow
+    // content like a DIV.
+    if (tag == GUMBO_TAG_HTML)
+        return GUMBO_TAG_BODY;
+    if (tag == GUMBO_TAG_UNKNOWN)
+        return GUMBO_TAG_DIV;
+    return tag;
+}
+
+GumboNamespaceEnum fragmentNamespace(const Element& context) {
+    switch (context.elementNamespace()) {
+    case Namespace::Svg:
+        return GUMBO_NAMESPACE_SVG;
+    case Namespace::MathMl:
+        return GUMBO_NAMESPACE_MATHML;
+    default:
+        return GUMBO_NAMESPACE_HTML;
+    }
+}
+
+} // namespace
+
+ParsedPage HtmlParser::parseDocument(std::string_view html) {
+    GumboParse parse(html, kGumboDefaultOptions);
+    const GumboNode& document = *parse.output().document;
+    TreeBuilder builder(html);
+    ParsedPage page;
+    page.nodes = builder.convertChildren(document);
+    if (document.v.document.has_doctype) {
+        std::size_t at = doctypePosition(html, document, page.nodes);
+        page.nodes.insert(page.nodes.begin() + static_cast<std::ptrdiff_t>(at),
+                          makeDoctype(document.v.document));
+    }
+    builder.finish();
+    page.associations = builder.formAssociations();
+    return page;
+}
+
+std::vector<std::shared_ptr<Node>> HtmlParser::parseFragment(std::string_view html,
+                                                             const Element& context) {
+    GumboOptions options = kGumboDefaultOptions;
+    options.fragment_context = fragmentContextTag(context);
+    options.fragment_namespace = fragmentNamespace(context);
+    GumboParse parse(html, options);
+    TreeBuilder builder(html);
+    // The fragment's nodes are the children of the parser's root element.
+    std::vector<std::shared_ptr<Node>> nodes = builder.convertChildren(*parse.output().root);
+    builder.finish();
+    std::erase_if(nodes, [](const std::shared_ptr<Node>& node) {
+        return node->kind() == Node::Kind::Text && static_cast<const Text&>(*node).data().empty();
+    });
+    if (context.is("script")) {
+        std::string text;
+        for (const auto& node : nodes)
+            if (node->kind() == Node::Kind::Text)
+                text += static_cast<const Text&>(*node).data();
+        if (RawText::check("script", text) == RawText::Fit::SwallowsItsEndTag)
+            nodes.push_back(std::make_shared<Text>("-->"));
+    }
+    return nodes;
+}
+
+void HtmlParser::parseOnly(std::string_view html) {
+    GumboParse parse(html, kGumboDefaultOptions);
+}
+
+} // namespace dom

@@ -1,0 +1,114 @@
+#include "DomTestSupport.h"
+
+#include <gtest/gtest.h>
+
+using dom::Document;
+using domtest::byName;
+using domtest::dataPage;
+using domtest::readAttributeFromMarkup;
+
+// The add-in edits an event attribute by reading the text between its quotes in the field's
+// markup and writing the edited text back through the element's property, then fetching the
+// field again from its form. A double quote of the script stands in the markup as &quot;, so
+// that is what the add-in reads and writes back; the property takes our markup's two
+// references (&quot; and &amp;) back to their characters, so the script itself never changes.
+TEST(AttributeCycle, ScriptWithQuotesAndAmpersandsSurvivesFiftyEdits) {
+    auto document = dataPage("dom-contact-table.htm");
+    auto form = byName(document, "contact");
+    const std::string script = "if(a&&b){x=\"<q>\";y='z'}";
+    auto field = form->item(0);
+    ASSERT_EQ(field->getAttribute("onfocus"), script);
+    const std::string seen = readAttributeFromMarkup(*field, "onfocus");
+    EXPECT_EQ(seen, "if(a&&b){x=&quot;<q>&quot;;y='z'}");
+    for (int cycle = 0; cycle < 50; ++cycle) {
+        field = form->item(0);
+        std::string read = readAttributeFromMarkup(*field, "onfocus");
+        ASSERT_EQ(read, seen) << "cycle " << cycle;
+        field->setProperty("onfocus", read);
+        field = form->item(0);
+        ASSERT_EQ(field->getAttribute("onfocus"), script) << "cycle " << cycle;
+    }
+    // The page written at the end reads back with the same script.
+    auto again = Document::parse(document->serialize());
+    EXPECT_EQ(byName(again, "realname")->getAttribute("onfocus"), script);
+}
+
+TEST(AttributeCycle, StatementsAppendedToAScriptKeepItsText) {
+    auto document = dataPage("dom-contact-table.htm");
+    auto form = byName(document, "contact");
+    // The add rule: read, strip, append the statement, write back; twice over.
+    for (const std::string statement :
+         {"ZirirurStatus('Tom & \"Jerry\"');", "style.backgroundColor='#FFFFFF';"}) {
+        auto field = form->item(0);
+        std::string value = readAttributeFromMarkup(*field, "onfocus");
+        if (!value.empty() && value.back() != ';')
+            value += ";";
+        field->setProperty("onfocus", value + statement);
+    }
+    EXPECT_EQ(form->item(0)->getAttribute("onfocus"),
+              "if(a&&b){x=\"<q>\";y='z'};ZirirurStatus('Tom & \"Jerry\"');"
+              "style.backgroundColor='#FFFFFF';");
+    // The typed property and onblur go the same way.
+    auto phone = form->item(2);
+    std::string counter = readAttributeFromMarkup(*phone, "onKeyUp");
+    EXPECT_EQ(counter, "ZirirurTextCounter(this,15);");
+    phone->setOnkeyup(counter + "x=a&&b;");
+    EXPECT_EQ(form->item(2)->onkeyup(), "ZirirurTextCounter(this,15);x=a&&b;");
+    auto name = form->item(0);
+    name->setProperty("onblur", readAttributeFromMarkup(*name, "onblur") + "VQRMakeUpper(this);");
+    EXPECT_EQ(readAttributeFromMarkup(*form->item(0), "onblur"),
+              "this.value=this.value.toUpperCase();VQRMakeUpper(this);");
+}
+
+TEST(AttributeCycle, RewritingTheOuterHtmlWithTheReadTextChangesNothing) {
+    auto document = dataPage("dom-contact-table.htm");
+    auto form = byName(document, "contact");
+    const std::string before = form->item(0)->outerHTML();
+    for (int cycle = 0; cycle < 50; ++cycle) {
+        // The add-in's writer: the attribute replaced in the markup, the markup written back.
+        auto field = form->item(0);
+        std::string html = field->outerHTML();
+        std::string value = readAttributeFromMarkup(*field, "onfocus");
+        std::size_t at = html.find("onfocus=\"");
+        std::string rest = html.substr(at + 9 + value.size() + 1);
+        if (!rest.empty() && rest.front() == ' ')
+            rest.erase(0, 1);
+        html = html.substr(0, at) + " onfocus=\"" + value + "\" " + rest;
+        field->setOuterHTML(html);
+    }
+    EXPECT_EQ(form->item(0)->getAttribute("onfocus"), "if(a&&b){x=\"<q>\";y='z'}");
+    EXPECT_EQ(form->item(0)->outerHTML(), before);
+}
+
+TEST(AttributeCycle, LiteralReferencesInAScriptAreKeptToo) {
+    // A script that really contains the text "&lt;" (written &amp;lt; in the page).
+    auto document = Document::parse("<form><input name=f onfocus=\"s='&amp;lt;'+'&'\"></form>");
+    auto form = document->all().tags("FORM").item(0);
+    const std::string seen = readAttributeFromMarkup(*form->item(0), "onfocus");
+    EXPECT_EQ(seen, "s='&amp;lt;'+'&'");
+    for (int cycle = 0; cycle < 50; ++cycle)
+        form->item(0)->setProperty("onfocus", readAttributeFromMarkup(*form->item(0), "onfocus"));
+    EXPECT_EQ(readAttributeFromMarkup(*form->item(0), "onfocus"), seen);
+    EXPECT_EQ(form->item(0)->getAttribute("onfocus"), "s='&lt;'+'&'");
+}
+
+TEST(AttributeCycle, WritingBackWhatWasReadLeavesThePageAlone) {
+    // Selecting a field in the dialog writes its Name and Value back; nothing may appear.
+    auto document = dataPage("dom-image-inputs.htm");
+    const std::string before = document->serialize();
+    for (const auto& form : document->all().tags("FORM").toVector()) {
+        for (int i = 0; i < form->length(); ++i) {
+            auto field = form->item(i);
+            field->setProperty("Name", field->getProperty("Name"));
+            field->setProperty("Value", field->getProperty("Value"));
+            field->setProperty("onfocus", field->getProperty("onfocus"));
+            form->setProperty("name", form->getProperty("name"));
+        }
+    }
+    EXPECT_EQ(document->serialize(), before);
+    auto selects = dataPage("dom-select-lists.htm");
+    const std::string lists = selects->serialize();
+    for (const auto& select : selects->all().tags("SELECT").toVector())
+        select->setProperty("Value", select->getProperty("Value"));
+    EXPECT_EQ(selects->serialize(), lists);
+}

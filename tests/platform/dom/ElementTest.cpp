@@ -1,0 +1,207 @@
+#include "DomTestSupport.h"
+
+#include "platform/dom/Style.h"
+#include "platform/sys/Error.h"
+
+#include <gtest/gtest.h>
+
+using dom::Document;
+using domtest::byName;
+using domtest::dataPage;
+
+namespace {
+
+int errorOf(const std::function<void()>& step) {
+    try {
+        step();
+    } catch (const sys::Error& error) {
+        return error.number();
+    }
+    return 0;
+}
+
+} // namespace
+
+TEST(Element, TypeNameAndValueReadAsTheOldEngineGaveThem) {
+    auto document = dataPage("dom-image-inputs.htm");
+    auto second = document->all().tags("FORM").item(1);
+    std::vector<std::string> types;
+    for (int i = 0; i < second->length(); ++i)
+        types.push_back(second->item(i)->getProperty("Type"));
+    EXPECT_EQ(types, (std::vector<std::string>{"hidden", "hidden", "image", "submit", "file",
+                                               "text", "text"}));
+    EXPECT_EQ(second->item(2)->getProperty("src"), "images/view_cart.gif");
+    EXPECT_EQ(second->item(3)->getProperty("Name"), ""); // a button without a name
+    EXPECT_EQ(second->item(1)->getProperty("value"), "1");
+
+    auto html5 = dataPage("dom-html5-fieldsets.htm");
+    EXPECT_EQ(byName(html5, "phone")->getProperty("Type"), "tel");
+    EXPECT_EQ(byName(html5, "visit")->getProperty("TYPE"), "date");
+    EXPECT_EQ(html5->all().tags("BUTTON").item(0)->getProperty("Type"), "reset");
+
+    auto lists = dataPage("dom-select-lists.htm");
+    EXPECT_EQ(byName(lists, "size")->getProperty("Value"), "m");
+    EXPECT_EQ(byName(lists, "size")->getProperty("Type"), "select-one");
+    EXPECT_EQ(byName(lists, "colour")->getProperty("Value"), "Dark red"); // text, blanks folded
+    EXPECT_EQ(byName(lists, "extras")->getProperty("Value"), "mayo");
+    EXPECT_EQ(byName(lists, "extras")->getProperty("Type"), "select-multiple");
+    EXPECT_EQ(byName(lists, "empty")->getProperty("Value"), "");
+
+    auto text = dataPage("dom-textarea-pre.htm");
+    EXPECT_EQ(byName(text, "blank")->getProperty("Type"), "textarea");
+    EXPECT_EQ(byName(text, "blank")->getProperty("Value"), "");
+}
+
+TEST(Element, PropertiesWriteTheirAttributesAndRefuseUnknownNames) {
+    auto document = dataPage("dom-select-lists.htm");
+    auto size = byName(document, "size");
+    size->setProperty("Value", "l");
+    EXPECT_EQ(size->getProperty("Value"), "l");
+    EXPECT_EQ(size->innerHTML().find("selected"), size->innerHTML().rfind("selected"));
+    size->setProperty("Value", "no such option"); // leaves the choice as it was
+    EXPECT_EQ(size->getProperty("Value"), "l");
+    size->setProperty("Name", "Size2");
+    EXPECT_EQ(size->getAttribute("name"), "Size2");
+
+    auto form = byName(document, "choices");
+    form->setProperty("action", "new.cgi");
+    form->setProperty("METHOD", "post");
+    EXPECT_EQ(form->getProperty("Action"), "new.cgi");
+    EXPECT_EQ(form->getAttribute("method"), "post");
+    EXPECT_EQ(errorOf([&] { form->getProperty("src"); }), sys::ErrNoSuchProperty);
+    EXPECT_EQ(errorOf([&] { form->setProperty("Value", "x"); }), sys::ErrNoSuchProperty);
+    EXPECT_EQ(errorOf([&] { size->setProperty("Type", "text"); }), sys::ErrInvalidCall);
+
+    auto text = dataPage("dom-textarea-pre.htm");
+    auto comments = byName(text, "comments");
+    comments->setProperty("Value", "a < b & \"c\"");
+    EXPECT_EQ(comments->getProperty("Value"), "a < b & \"c\"");
+    EXPECT_EQ(comments->innerHTML(), "a &lt; b & \"c\"");
+    // Attributes of the page are offered under their own names, as the engine did.
+    auto name = byName(text, "name");
+    EXPECT_EQ(name->getProperty("size"), "20");
+    EXPECT_EQ(errorOf([&] { name->getProperty("nonsense"); }), sys::ErrNoSuchProperty);
+    EXPECT_EQ(name->getProperty("onfocus"), ""); // every element has its event handlers
+}
+
+TEST(Element, StyleReflectsIntoTheStyleAttributeKeepingOtherDeclarations) {
+    auto document = dataPage("dom-uppercase-legacy.htm");
+    auto field = byName(document, "realname");
+    auto style = field->style();
+    EXPECT_EQ(style.color(), "#333333");
+    EXPECT_EQ(style.fontWeight(), "normal");
+    style.setBackgroundColor("#FFFFFF");
+    style.setColor("#000000");
+    style.setFontWeight("bold");
+    EXPECT_EQ(field->getAttribute("style"),
+              "color: #000000; font-weight: bold;margin-top:0px;:; background-color: #FFFFFF");
+    style.setFontFamily("Comic Sans MS");
+    EXPECT_EQ(field->style().fontFamily(), "Comic Sans MS");
+    EXPECT_EQ(errorOf([&] { style.setColor("red; position: absolute"); }), sys::ErrInvalidCall);
+
+    auto plain = byName(document, "username");
+    plain->style().setBackgroundColor("#FF0000");
+    EXPECT_EQ(plain->getAttribute("style"), "background-color: #FF0000");
+    plain->style().setBackgroundColor("");
+    EXPECT_FALSE(plain->getAttribute("style").has_value());
+    EXPECT_EQ(plain->style().backgroundColor(), "");
+}
+
+TEST(Element, InsertAdjacentHtmlPutsMarkupWhereTheAddInExpects) {
+    auto document = dataPage("dom-scripts-head-body.htm");
+    auto head = document->all().tags("head").item(0);
+    head->insertAdjacentHTML("BeforeEnd", "<script id=\"VQRTextFuncs\" language=\"JavaScript\">\n"
+                                          "function VQRMakeUpper(f) { if (f && f.value < 'a') "
+                                          "f.value = f.value.toUpperCase(); }\n</script>\n");
+    auto inserted = document->all().item("VQRTextFuncs");
+    ASSERT_TRUE(inserted);
+    EXPECT_EQ(inserted->parentElement(), head);
+    EXPECT_EQ(inserted->tagName(), "SCRIPT");
+    EXPECT_EQ(document->scripts().item(2), inserted); // after the head's own two scripts
+
+    auto body = document->body();
+    body->insertAdjacentHTML("beforebegin",
+                             "<script>var part1 = 1 < 2;</script><style>p{}</style>");
+    std::string page = document->serialize();
+    EXPECT_NE(page.find("</HEAD>\n<SCRIPT>var part1 = 1 < 2;</SCRIPT><STYLE>p{}</STYLE><BODY"),
+              std::string::npos);
+    EXPECT_NE(page.find("function VQRMakeUpper(f) { if (f && f.value < 'a') f.value = "
+                        "f.value.toUpperCase(); }\n</SCRIPT>\n</HEAD>"),
+              std::string::npos);
+    // Read back, the script stays a script element of the head.
+    auto again = Document::parse(page);
+    EXPECT_EQ(again->all().item("VQRTextFuncs")->parentElement()->tagName(), "HEAD");
+
+    auto form = byName(document, "order");
+    form->insertAdjacentHTML("AFTERBEGIN", "<input type=hidden name=first>");
+    form->insertAdjacentHTML("AfterEnd", "<p id=afterForm>after</p>");
+    form->insertAdjacentHTML("BeforeEnd", "<input type=hidden name=last>");
+    EXPECT_EQ(form->item(0)->getProperty("name"), "first");
+    EXPECT_EQ(form->item(form->length() - 1)->getProperty("name"), "last");
+    EXPECT_EQ(document->all().item("afterForm")->sourceIndex(),
+              form->sourceIndex() + form->all().length() + 1);
+    EXPECT_EQ(errorOf([&] { form->insertAdjacentHTML("Inside", "x"); }), sys::ErrInvalidCall);
+}
+
+TEST(Element, CollectionsFollowTheDocumentOrder) {
+    auto document = dataPage("dom-two-forms.htm");
+    auto all = document->all();
+    EXPECT_EQ(all.item(0)->tagName(), "HTML");
+    for (int i = 0; i < all.length(); ++i)
+        ASSERT_EQ(all.item(i)->sourceIndex(), i);
+    // By id or name, without regard to case; ids first.
+    EXPECT_EQ(all.item("LOGIN")->tagName(), "FORM");
+    EXPECT_EQ(all.item("nothing"), nullptr);
+    EXPECT_EQ(all.tags("input").length(), 7);
+    EXPECT_EQ(all.tags("INPUT").tags("input").item("user")->getProperty("maxLength"), "20");
+    EXPECT_EQ(document->body()->all().tags("FORM").length(), 2);
+    EXPECT_EQ(errorOf([&] { all.item(-1); }), sys::ErrSubscript);
+    EXPECT_EQ(errorOf([&] { all.item(all.length()); }), sys::ErrSubscript);
+
+    // A collection fetched before a change sees the change.
+    auto inputs = all.tags("INPUT");
+    byName(document, "session")->setOuterHTML("");
+    EXPECT_EQ(inputs.length(), 6);
+    EXPECT_EQ(all.item("user")->sourceIndex(), all.tags("INPUT").item("user")->sourceIndex());
+}
+
+TEST(Element, OperationsThatCannotApplyRaiseAndLeaveThePageWhole) {
+    auto document = dataPage("dom-two-forms.htm");
+    const std::string before = document->serialize();
+    auto html = document->documentElement();
+    EXPECT_EQ(errorOf([&] { html->insertAdjacentHTML("BeforeBegin", "<p>x"); }),
+              sys::ErrInvalidCall);
+    EXPECT_EQ(errorOf([&] { html->setOuterHTML(""); }), sys::ErrInvalidCall);
+    EXPECT_EQ(errorOf([&] { document->body()->setOuterHTML("<p>x</p>"); }), sys::ErrInvalidCall);
+    EXPECT_EQ(errorOf([&] { byName(document, "user")->setInnerHTML("<b>x</b>"); }),
+              sys::ErrInvalidCall);
+    EXPECT_EQ(errorOf([&] { byName(document, "user")->insertAdjacentHTML("BeforeEnd", "x"); }),
+              sys::ErrInvalidCall);
+    EXPECT_EQ(errorOf([&] { document->scripts().length(); }), 0);
+    // A style sheet takes text only; markup that would end it is refused.
+    auto style = document->all().tags("STYLE").item(0);
+    EXPECT_EQ(errorOf([&] { style->setInnerHTML("p{}</style><b>bold</b>"); }), sys::ErrInvalidCall);
+    EXPECT_EQ(errorOf([&] { byName(document, "search")->item(5); }), sys::ErrSubscript);
+    EXPECT_EQ(errorOf([&] { document->body()->length(); }), sys::ErrNoSuchProperty);
+    EXPECT_EQ(document->serialize(), before);
+
+    // A removed element reads as detached and refuses further writes.
+    auto field = byName(document, "user");
+    field->setOuterHTML("");
+    EXPECT_EQ(field->sourceIndex(), -1);
+    EXPECT_EQ(field->parentElement(), nullptr);
+    EXPECT_EQ(field->document(), nullptr);
+    EXPECT_EQ(errorOf([&] { field->setOuterHTML("<b>x</b>"); }), sys::ErrInvalidCall);
+    EXPECT_EQ(errorOf([&] { field->insertAdjacentHTML("AfterEnd", "<b>x</b>"); }),
+              sys::ErrInvalidCall);
+    EXPECT_EQ(field->outerHTML(), "<INPUT type=\"text\" name=\"user\" maxlength=\"20\">");
+
+    // Elements outlive their page.
+    std::shared_ptr<dom::Element> survivor;
+    {
+        auto page = Document::parse("<p id=x>y</p>");
+        survivor = page->all().item("x");
+    }
+    EXPECT_EQ(survivor->document(), nullptr);
+    EXPECT_EQ(survivor->outerHTML(), "<P id=\"x\">y</P>");
+}
