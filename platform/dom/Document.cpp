@@ -299,12 +299,24 @@ int Document::sourceIndexOf(const Element& element) const {
     return found == m_sourceIndexes.end() ? -1 : found->second;
 }
 
+const std::vector<std::shared_ptr<Element>>& Document::fieldsOf(const Element& form) const {
+    auto found = m_formFields.find(&form);
+    if (found != m_formFields.end())
+        return found->second;
+    std::vector<std::shared_ptr<Element>> fields;
+    for (const auto& element : elementsInOrder())
+        if (element->isFieldOf(form))
+            fields.push_back(element);
+    return m_formFields.emplace(&form, std::move(fields)).first->second;
+}
+
 void Document::noteTreeChanged() {
     if (m_orderValid) {
         m_orderValid = false;
         m_order.clear(); // let go of elements that may have left the page
         m_sourceIndexes.clear();
     }
+    m_formFields.clear();
 }
 
 } // namespace dom

@@ -52,6 +52,9 @@ public:
     // Every element in document order, kept between changes of the tree.
     const std::vector<std::shared_ptr<Element>>& elementsInOrder() const;
     int sourceIndexOf(const Element& element) const;
+    // The fields of a form of this page in document order, kept between changes of the tree:
+    // the add-in fetches the current field again by its index after every edit.
+    const std::vector<std::shared_ptr<Element>>& fieldsOf(const Element& form) const;
     void noteTreeChanged();
 
 private:
@@ -81,6 +84,7 @@ private:
     mutable bool m_orderValid = false;
     mutable std::vector<std::shared_ptr<Element>> m_order;
     mutable std::unordered_map<const Element*, int> m_sourceIndexes;
+    mutable std::unordered_map<const Element*, std::vector<std::shared_ptr<Element>>> m_formFields;
 };
 
 } // namespace dom

@@ -23,8 +23,9 @@ void collect(const Node& node, const ElementCollection::Predicate& predicate,
 
 } // namespace
 
-ElementCollection::ElementCollection(std::shared_ptr<const Node> scope, Predicate predicate)
-    : m_scope(std::move(scope)), m_predicate(std::move(predicate)) {}
+ElementCollection::ElementCollection(std::shared_ptr<const Node> scope, Predicate predicate,
+                                     const Element* form)
+    : m_scope(std::move(scope)), m_predicate(std::move(predicate)), m_form(form) {}
 
 ElementCollection ElementCollection::descendantsOf(std::shared_ptr<const Node> scope) {
     return ElementCollection(std::move(scope), {});
@@ -32,22 +33,25 @@ ElementCollection ElementCollection::descendantsOf(std::shared_ptr<const Node> s
 
 ElementCollection ElementCollection::fieldsOf(std::shared_ptr<const Element> form) {
     const Element* formElement = form.get();
-    return ElementCollection(std::move(form), [formElement](const Element& element) {
-        return element.isFieldOf(*formElement);
-    });
+    return ElementCollection(
+        std::move(form),
+        [formElement](const Element& element) { return element.isFieldOf(*formElement); },
+        formElement);
 }
 
-const std::vector<std::shared_ptr<Element>>* ElementCollection::pageElements() const {
-    if (m_scope->kind() != Node::Kind::Root)
+const std::vector<std::shared_ptr<Element>>* ElementCollection::documentList() const {
+    if (m_scope->kind() != Node::Kind::Root && !m_form)
         return nullptr;
     auto document = m_scope->ownerDocument();
-    return document ? &document->elementsInOrder() : nullptr;
+    if (!document)
+        return nullptr;
+    return m_form ? &document->fieldsOf(*m_form) : &document->elementsInOrder();
 }
 
 std::vector<std::shared_ptr<Element>> ElementCollection::toVector() const {
-    // The whole page: its document keeps the elements in order between changes.
-    if (const auto* elements = pageElements()) {
-        if (!m_predicate)
+    // The whole page or a form's fields: the document keeps them between changes.
+    if (const auto* elements = documentList()) {
+        if (!m_predicate || m_form)
             return *elements;
         std::vector<std::shared_ptr<Element>> out;
         for (const auto& element : *elements)
@@ -61,7 +65,7 @@ std::vector<std::shared_ptr<Element>> ElementCollection::toVector() const {
 }
 
 int ElementCollection::length() const {
-    if (const auto* elements = pageElements(); elements && !m_predicate)
+    if (const auto* elements = documentList(); elements && (!m_predicate || m_form))
         return static_cast<int>(elements->size());
     return static_cast<int>(toVector().size());
 }
@@ -70,7 +74,7 @@ std::shared_ptr<Element> ElementCollection::item(int index) const {
     if (index < 0)
         sys::raise(sys::ErrSubscript);
     auto at = static_cast<std::size_t>(index);
-    if (const auto* elements = pageElements(); elements && !m_predicate) {
+    if (const auto* elements = documentList(); elements && (!m_predicate || m_form)) {
         if (at >= elements->size())
             sys::raise(sys::ErrSubscript);
         return (*elements)[at];

@@ -33,12 +33,15 @@ public:
     static ElementCollection fieldsOf(std::shared_ptr<const Element> form);
 
 private:
-    ElementCollection(std::shared_ptr<const Node> scope, Predicate predicate);
-    // The document's own list when the scope is a whole page, none otherwise.
-    const std::vector<std::shared_ptr<Element>>* pageElements() const;
+    ElementCollection(std::shared_ptr<const Node> scope, Predicate predicate,
+                      const Element* form = nullptr);
+    // The document's own list when the scope is a whole page or a form of a page (its
+    // fields), none otherwise.
+    const std::vector<std::shared_ptr<Element>>* documentList() const;
 
     std::shared_ptr<const Node> m_scope;
-    Predicate m_predicate; // empty: every element
+    Predicate m_predicate;           // empty: every element
+    const Element* m_form = nullptr; // set for a form's fields
 };
 
 } // namespace dom
