@@ -1,11 +1,8 @@
 #include "addin/Dialogs.h"
 
 #include "addin/AboutTools1.h"
-#include "platform/ui/Form.h"
-
-#ifdef ZIRIRUR_HAVE_FIELDMANAGER
 #include "fieldmanager/frmManFields.h"
-#endif
+#include "platform/ui/Form.h"
 
 #include <array>
 #include <memory>
@@ -27,11 +24,7 @@ std::unique_ptr<ui::Form> create(ToolDialog dialog) {
     case ToolDialog::AboutTools1:
         return std::make_unique<AboutTools1>();
     case ToolDialog::frmManFields:
-#ifdef ZIRIRUR_HAVE_FIELDMANAGER
         return std::make_unique<frmManFields>();
-#else
-        return nullptr;
-#endif
     case ToolDialog::frmRadioGroup:
     case ToolDialog::frmComps:
     case ToolDialog::frmDel:
