@@ -14,7 +14,7 @@ namespace {
 // The file: a header line, then each key as "[path]" followed by its values, one a line:
 // "name" text "value"  or  "name" number 3. Bytes that would break a line up ("%", quotes,
 // brackets, control characters) are written as %XX.
-constexpr std::string_view kHeader = "Zirirur registry 1";
+constexpr std::string_view kHeader = "Registry 1";
 
 struct NamedValue {
     std::string name;

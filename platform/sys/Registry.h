@@ -10,7 +10,7 @@
 namespace sys {
 
 // The stand-in of the system registry: keys such as
-// "HKEY_CURRENT_USER\Software\Microsoft\Office\FrontPage\Addins\Zirirur.Connect" holding named
+// "HKEY_CURRENT_USER\Software\Microsoft\Office\FrontPage\Addins" holding named
 // values, each a text or a 32-bit number. Key and value names compare without regard to case
 // and keep the spelling they were created with. The store is one file: every call reads it
 // afresh and every change writes it anew (atomically), so separate instances on one file, in

@@ -110,7 +110,7 @@ TEST(SysRegistry, ABadFileGivesAClearErrorNotACrash) {
     for (const char* body :
          {"\"v\" number 1\n", "[K]\n\"v\" number 99999999999\n", "[K]\n\"v\" text \"a%4\"\n",
           "[K]\n\"v\" colour 3\n", "[]\n", "[K]\nstray\n", "[K]\n\"unterminated\n"}) {
-        dir.writeRaw("bad.dat", std::string("Zirirur registry 1\n") + body);
+        dir.writeRaw("bad.dat", std::string("Registry 1\n") + body);
         EXPECT_EQ(failure(Registry(dir.native("bad.dat"))).first, sys::ErrRegistryCorrupt) << body;
     }
 
