@@ -299,14 +299,31 @@ int Document::sourceIndexOf(const Element& element) const {
     return found == m_sourceIndexes.end() ? -1 : found->second;
 }
 
+namespace {
+
+bool isInside(const Element& element, const Element& ancestor) {
+    for (const Node* up = element.parent(); up; up = up->parent())
+        if (up == &ancestor)
+            return true;
+    return false;
+}
+
+} // namespace
+
 const std::vector<std::shared_ptr<Element>>& Document::fieldsOf(const Element& form) const {
     auto found = m_formFields.find(&form);
     if (found != m_formFields.end())
         return found->second;
+    // The form's descendants follow it in document order, one after the other.
     std::vector<std::shared_ptr<Element>> fields;
-    for (const auto& element : elementsInOrder())
-        if (element->isFieldOf(form))
-            fields.push_back(element);
+    const auto& order = elementsInOrder();
+    const int formIndex = sourceIndexOf(form);
+    for (size_t i = static_cast<size_t>(formIndex + 1); formIndex >= 0 && i < order.size(); ++i) {
+        if (!isInside(*order[i], form))
+            break;
+        if (order[i]->isFieldOf(form))
+            fields.push_back(order[i]);
+    }
     return m_formFields.emplace(&form, std::move(fields)).first->second;
 }
 
