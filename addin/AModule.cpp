@@ -163,6 +163,8 @@ std::string PickHyperlink() {
     std::optional<dom::TextRange> linkRange;
     sys::tryStep([&] {
         auto document = PageDocument();
+        // Looked up in the whole document, as when the image went in, so the element read
+        // back is always the one that received the image, even one lying outside the body.
         auto holder = document->all().tags("DIV").item("FPLink1");
         Required(holder);
         linkRange.emplace(document->selection().createRange());
@@ -204,10 +206,9 @@ bool IsAlphaNumeric(const std::string& Text) {
     if (Text.empty())
         return false;
     bool valid = true;
-    const long count = text::length(Text);
-    // Every character is looked at, as callers may rely on the whole text being read.
-    for (long i = 1; i <= count; ++i) {
-        const int code = text::ansiCode(text::mid(Text, i, 1));
+    // One code page byte per character, so a long pasted text is read in one pass. Every
+    // character is looked at, as callers may rely on the whole text being read.
+    for (const unsigned char code : text::toAnsi(Text)) {
         const bool digit = code >= 48 && code <= 57;
         const bool upperLetter = code >= 65 && code <= 90;
         const bool lowerLetter = code >= 97 && code <= 122;

@@ -125,6 +125,12 @@ TEST(NameChecks, AcceptAsciiLettersAndDigitsOnly) {
     EXPECT_FALSE(IsValidName("Form 1"));
     EXPECT_FALSE(IsValidName(""));
     EXPECT_FALSE(IsValidName("Form\xE2\x82\xAC"));
+
+    // A pasted text of any length is checked to its last character, in one pass.
+    std::string pasted(1000000, 'a');
+    EXPECT_TRUE(IsValidName(pasted));
+    pasted.back() = '!';
+    EXPECT_FALSE(IsAlphaNumeric(pasted));
 }
 
 } // namespace

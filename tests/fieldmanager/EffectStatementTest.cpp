@@ -20,13 +20,6 @@ TEST(EffectStatement, AddRuleAppendsOneCopyJoinedBySemicolons) {
     // Without its ";" it is not the statement: it stays.
     EXPECT_EQ(upper.added("VQRMakeUpper(this)", upper.text()),
               "VQRMakeUpper(this);VQRMakeUpper(this);");
-
-    // Effects added in turn to an empty onblur follow each other with nothing between.
-    std::string onblur;
-    onblur = EffectStatement::LowerCase.added(onblur, EffectStatement::LowerCase.text());
-    onblur = EffectStatement::NumbersOnly.added(onblur, EffectStatement::NumbersOnly.text());
-    onblur = EffectStatement::StatusOnBlur.added(onblur, EffectStatement::StatusOnBlur.text());
-    EXPECT_EQ(onblur, "VQRMakeLower(this);ZirirurNumberOnly(this);ZirirurStatus(' ');");
 }
 
 TEST(EffectStatement, StatementsWithArgumentsReplaceTheFirstCopysArgument) {
@@ -72,13 +65,6 @@ TEST(EffectStatement, LockVariantTakesEveryBlurCall) {
     EXPECT_EQ(EffectStatement::lockRemoved("a();this.blur();b()"), "a();b();");
     EXPECT_EQ(EffectStatement::lockRemoved("a();"), "a();");
     EXPECT_EQ(EffectStatement::lockRemoved(""), "");
-}
-
-TEST(EffectStatement, ScriptsTheStatementsCall) {
-    EXPECT_EQ(EffectStatement::TextFunctions.id, "VQRTextFuncs");
-    EXPECT_EQ(EffectStatement::TextFunctions.fileName, "vqrtext.fps");
-    EXPECT_EQ(EffectStatement::StatusScript.id, "VQRStatus");
-    EXPECT_EQ(EffectStatement::StatusScript.fileName, "vqrstatus.fps");
 }
 
 } // namespace

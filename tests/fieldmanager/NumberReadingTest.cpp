@@ -9,24 +9,13 @@ namespace {
 using zirirur::NumberReading;
 
 TEST(NumberReading, ReadsTheNumberAtTheStartOfTheText) {
-    EXPECT_EQ(NumberReading::normalised("12abc"), "12");
-    EXPECT_EQ(NumberReading::normalised(""), "0");
-    EXPECT_EQ(NumberReading::normalised("abc"), "0");
-    EXPECT_EQ(NumberReading::normalised("1.5"), "1.5");
-    EXPECT_EQ(NumberReading::normalised("2.50"), "2.5");
-    EXPECT_EQ(NumberReading::normalised("1 2"), "12");
-    EXPECT_EQ(NumberReading::normalised(" \t7\n0 "), "70");
-    EXPECT_EQ(NumberReading::normalised("-3"), "-3");
-    EXPECT_EQ(NumberReading::normalised("+5"), "5");
-    EXPECT_EQ(NumberReading::normalised("-"), "0");
-    EXPECT_EQ(NumberReading::normalised("-0"), "0");
-    EXPECT_EQ(NumberReading::normalised("12.3.4"), "12.3");
-    EXPECT_EQ(NumberReading::normalised(".5"), "0.5");
-    EXPECT_EQ(NumberReading::normalised("1E3"), "1000");
-    EXPECT_EQ(NumberReading::normalised("1e-2x"), "0.01");
-    EXPECT_EQ(NumberReading::normalised("1E"), "1");
-    EXPECT_EQ(NumberReading::normalised("1E+x"), "1");
-    EXPECT_EQ(NumberReading::normalised("&H10"), "0");
+    const std::pair<const char*, const char*> cases[] = {
+        {"12abc", "12"}, {"", "0"},          {"abc", "0"},  {"1.5", "1.5"},  {"2.50", "2.5"},
+        {"1 2", "12"},   {" \t7\n0 ", "70"}, {"-3", "-3"},  {"+5", "5"},     {"-", "0"},
+        {"-0", "0"},     {"12.3.4", "12.3"}, {".5", "0.5"}, {"1E3", "1000"}, {"1e-2x", "0.01"},
+        {"1E", "1"},     {"1E+x", "1"},      {"&H10", "0"}};
+    for (const auto& [text, number] : cases)
+        EXPECT_EQ(NumberReading::normalised(text), number) << text;
 }
 
 TEST(NumberReading, WritesAtMostFifteenSignificantDigits) {

@@ -140,10 +140,6 @@ ui::Driver::Action click(const std::string& control) {
     return [control] { ui::Driver::instance().click(control); };
 }
 
-ui::Driver::Action select(const std::string& control, int row) {
-    return [control, row] { ui::Driver::instance().selectRow(control, -1, row); };
-}
-
 ui::Driver::Action select(const std::string& control, const std::string& rowText) {
     return [control, rowText] { ui::Driver::instance().selectRow(control, -1, rowText); };
 }

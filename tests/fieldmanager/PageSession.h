@@ -62,7 +62,6 @@ private:
 // Acting as the user on the topmost form.
 namespace act {
 ui::Driver::Action click(const std::string& control);
-ui::Driver::Action select(const std::string& control, int row);
 ui::Driver::Action select(const std::string& control, const std::string& rowText);
 ui::Driver::Action set(const std::string& control, const std::string& text);
 ui::Driver::Action type(const std::string& control, const std::string& text);
