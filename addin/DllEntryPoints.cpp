@@ -8,6 +8,8 @@
 
 #include <dlfcn.h>
 
+#include <algorithm>
+#include <cctype>
 #include <exception>
 #include <string>
 
@@ -39,9 +41,18 @@ template <typename Step> int guarded(Step&& step) {
     }
 }
 
+// Class names and class ids are looked up as the registry holds its keys: without regard to
+// case, so "zirirur.connect" and a class id in small letters name the class too.
+bool sameName(const std::string& a, const std::string& b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
 bool names(const char* asked, const char* progId, const char* classId) {
     const std::string text = asked == nullptr ? "" : asked;
-    return text == progId || text == classId;
+    return sameName(text, progId) || sameName(text, classId);
 }
 
 } // namespace

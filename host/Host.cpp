@@ -26,6 +26,8 @@
 #include <iostream>
 #include <sstream>
 
+#include <unistd.h>
+
 #ifndef ZIRIRUR_BUNDLED_ADDIN
 #define ZIRIRUR_BUNDLED_ADDIN "zirirur_addin.so"
 #endif
@@ -48,6 +50,78 @@ std::string absolutePath(const std::string& path) {
     while (text.size() > 1 && text.back() == '/')
         text.pop_back();
     return text;
+}
+
+// The file a path names, links followed: saving through a link replaces the file behind it
+// and keeps the link, as an editor saving in place does.
+std::string fileBehind(const std::string& path) {
+    fs::path file = absolutePath(path);
+    std::error_code error;
+    for (int hop = 0; hop < 40 && fs::is_symlink(file, error); ++hop) {
+        const fs::path next = fs::read_symlink(file, error);
+        if (error)
+            break;
+        file = (next.is_absolute() ? next : file.parent_path() / next).lexically_normal();
+    }
+    return file.string();
+}
+
+// A file that already exists and is neither a plain file nor a folder: a device or a pipe
+// (/dev/stdout, /dev/null, a FIFO).
+bool isSpecialFile(const fs::file_status& status) {
+    return fs::exists(status) && !fs::is_regular_file(status) && !fs::is_directory(status);
+}
+
+// Why the page cannot be written to the file (links followed); empty when it can.
+std::string whyNotWritable(const std::string& file) {
+    std::error_code error;
+    const fs::file_status status = fs::status(file, error);
+    if (error && error != std::errc::no_such_file_or_directory)
+        return error.message();
+    if (fs::is_directory(status))
+        return "it is a folder";
+    if (isSpecialFile(status))
+        return ::access(file.c_str(), W_OK) == 0 ? "" : "it cannot be written";
+    // A plain file is replaced by a new one made in its folder.
+    const fs::path folder = fs::path(file).parent_path();
+    if (!fs::is_directory(folder, error))
+        return "its folder " + folder.string() + " does not exist";
+    if (::access(folder.c_str(), W_OK | X_OK) != 0)
+        return "its folder " + folder.string() + " cannot be written";
+    return "";
+}
+
+// Writes the page's bytes to the file. A plain file is replaced whole, so a failure leaves the
+// old one as it was; a device or a pipe takes the bytes as they come, since replacing it would
+// remove it.
+void writePageFile(const std::string& path, const std::string& bytes) {
+    const std::string file = fileBehind(path);
+    try {
+        std::error_code error;
+        if (!isSpecialFile(fs::status(file, error))) {
+            sys::FileSystem::replaceBytes(file, bytes);
+            return;
+        }
+        std::ofstream out(file, std::ios::binary);
+        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+        out.close();
+        if (!out)
+            sys::raise(sys::ErrDeviceIO);
+    } catch (const sys::Error& error) {
+        sys::raise(error.number(), path + ": " + error.description());
+    }
+}
+
+// The element with the id, else the first with the name, spelt as given; else one whose id or
+// name differs only in case, as the page's own lookups find it.
+std::shared_ptr<dom::Element> elementNamed(const dom::Document& document, const std::string& name) {
+    const std::vector<std::shared_ptr<dom::Element>> elements = document.all().toVector();
+    for (const char* attribute : {"id", "name"}) {
+        for (const std::shared_ptr<dom::Element>& element : elements)
+            if (element->getAttribute(attribute) == name)
+                return element;
+    }
+    return document.all().item(name);
 }
 
 // Ends the run's use of the process-wide toolkit and shell, however the run ends.
@@ -92,7 +166,8 @@ bool Host::readScript(std::string& text) {
         return true;
     }
     std::ifstream file(m_options.script, std::ios::binary);
-    if (!file || fs::is_directory(m_options.script)) {
+    std::error_code error;
+    if (!file || fs::is_directory(m_options.script, error)) {
         m_err << "zirirur: cannot read the script " << m_options.script << "\n";
         return false;
     }
@@ -125,7 +200,7 @@ bool Host::openPage(editor::Application& application) {
     if (!target)
         return true;
     std::shared_ptr<dom::Document> document = application.activeDocument();
-    std::shared_ptr<dom::Element> element = document->all().item(*target);
+    std::shared_ptr<dom::Element> element = elementNamed(*document, *target);
     if (!element) {
         m_err << "zirirur: the page has no element with the id or name \"" << *target << "\"\n";
         return false;
@@ -146,14 +221,56 @@ void Host::savePage(editor::Application& application, const std::optional<std::s
     if (target && *target == "-") {
         page->write(m_out);
         m_out.flush();
+        if (!m_out)
+            sys::raise(sys::ErrDeviceIO, "standard output cannot be written");
     } else if (target) {
-        sys::FileSystem::replaceBytes(absolutePath(*target), page->bytes());
+        writePageFile(*target, page->bytes());
     } else if (page->saved()) {
-        page->save();
+        writePageFile(page->nativePath(), page->bytes());
     } else {
         // A page never saved goes back to the file it was made from.
-        sys::FileSystem::replaceBytes(absolutePath(*m_options.pageFile), page->bytes());
+        writePageFile(*m_options.pageFile, page->bytes());
     }
+}
+
+bool Host::checkFolders() {
+    // Each folder must be one: a file in its place would fail later, halfway through the run.
+    std::error_code error;
+    const auto notAFolder = [&](const char* what, const std::string& folder) {
+        m_err << "zirirur: the " << what << " " << folder;
+        if (fs::exists(folder, error))
+            m_err << " is not a folder\n";
+        else if (error && error != std::errc::no_such_file_or_directory)
+            m_err << ": " << error.message() << "\n";
+        else
+            m_err << " does not exist\n";
+        return false;
+    };
+    if (!fs::is_directory(m_options.installDir, error))
+        return notAFolder("installation folder", m_options.installDir);
+    if (m_options.webDir && !fs::is_directory(*m_options.webDir, error))
+        return notAFolder("web folder", *m_options.webDir);
+    if (m_options.pageFile && fs::is_directory(*m_options.pageFile, error)) {
+        m_err << "zirirur: cannot open the page " << *m_options.pageFile << ": it is a folder\n";
+        return false;
+    }
+
+    // Where the page goes at the end is checked now, so that a run whose work could not be
+    // kept does not start.
+    if (!m_options.pageFile || (m_options.outFile && *m_options.outFile == "-"))
+        return true;
+    // A page that is not there is reported when it is opened.
+    if (!m_options.outFile && !fs::exists(*m_options.pageFile, error))
+        return true;
+    const std::string target = m_options.outFile ? *m_options.outFile : *m_options.pageFile;
+    if (const std::string problem = whyNotWritable(fileBehind(target)); !problem.empty()) {
+        m_err << "zirirur: the page cannot be saved to " << target << ": " << problem;
+        if (!m_options.outFile)
+            m_err << " (--out FILE, or --out - for standard output, saves it elsewhere)";
+        m_err << "\n";
+        return false;
+    }
+    return true;
 }
 
 int Host::run() {
@@ -168,24 +285,24 @@ int Host::run() {
             actions.push_back(ScriptAction::parse(line));
     } catch (const ScriptError& error) {
         const std::string name = m_options.script == "-" ? "standard input" : m_options.script;
-        m_err << "zirirur: " << name << ":" << error.line() << ": " << error.what() << "\n";
+        m_err << "zirirur: " << name << ":" << error.line() << ": " << clippedMessage(error.what())
+              << "\n";
         return ExitBadUsage;
     }
 
+    if (!checkFolders())
+        return ExitBadUsage;
     const std::string install = absolutePath(m_options.installDir);
-    if (!fs::is_directory(install)) {
-        m_err << "zirirur: the installation folder " << m_options.installDir << " does not exist\n";
-        return ExitBadUsage;
-    }
-    if (m_options.webDir && !fs::is_directory(*m_options.webDir)) {
-        m_err << "zirirur: the web folder " << *m_options.webDir << " does not exist\n";
-        return ExitBadUsage;
-    }
     const fs::path state = absolutePath(m_options.stateDir);
     std::error_code stateError;
     fs::create_directories(state, stateError);
-    if (!fs::is_directory(state)) {
-        m_err << "zirirur: cannot make the state folder " << m_options.stateDir << "\n";
+    if (!fs::is_directory(state, stateError)) {
+        m_err << "zirirur: cannot make the state folder " << m_options.stateDir;
+        if (fs::exists(state, stateError))
+            m_err << ": it is a file";
+        else if (stateError)
+            m_err << ": " << stateError.message();
+        m_err << "\n";
         return ExitBadUsage;
     }
 
@@ -258,7 +375,13 @@ int Host::run() {
         }
     }
     m_out.flush();
-    return runner.failures() > 0 || saveFailed ? ExitActionFailed : ExitOk;
+    // A transcript that did not reach its reader is a failed run, not a quiet success.
+    bool transcriptLost = false;
+    if (!m_out) {
+        m_err << "zirirur: the transcript could not be written to standard output\n";
+        transcriptLost = true;
+    }
+    return runner.failures() > 0 || saveFailed || transcriptLost ? ExitActionFailed : ExitOk;
 }
 
 } // namespace host

@@ -33,6 +33,9 @@ public:
 
 private:
     bool readScript(std::string& text);
+    // Whether the folders given are folders and the page's final file can be written; else
+    // says why on the error stream.
+    bool checkFolders();
     bool openPage(editor::Application& application);
     void savePage(editor::Application& application, const std::optional<std::string>& file);
 

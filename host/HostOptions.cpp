@@ -28,7 +28,8 @@ Options:
   --page FILE         open the page FILE (without it no page window is open)
   --unsaved           the page was never saved
   --cursor T          the caret at the end of the content of the element with id T
-                      (else the first named T), or right after it when it holds none
+                      (else the first named T), or right after it when it holds none;
+                      T as spelt first, else in other letters
   --select T          the selection spans the content of the element T
   --out FILE          where the page is saved at the end ("-": standard output;
                       default: the page file itself)
@@ -51,16 +52,26 @@ or standing alone as a word, starts a comment (so "choose-colour #FF0000" is no 
   choose-colour #RRGGBB    cancel-dialog  hyperlink ADDRESS | hyperlink --cancel
 C names a control of the topmost form: Name, or Name(Index) in a control array. The answers
 (answer, input, choose-file, choose-colour, cancel-dialog, hyperlink) are used by the next box
-of their kind.
+of their kind. A box with no answer waiting takes its default button, an input box its default
+text; a file or colour dialog, and the hyperlink dialog, count as cancelled. When the script
+ends, the forms still open are closed by their close box. The script is UTF-8 text (a byte
+order mark is skipped).
 
 Transcript lines: "form shown: ...", "form closed: ...", "msgbox [title] icon: text -> answer",
 "input [title]: prompt -> answer", "shell open: target", "error N: text (in handler)",
 "hyperlink -> address" (the editor's hyperlink dialog answered by the script).
 
+The page is saved by replacing its file whole, so a failed save leaves the old file as it was;
+a link is followed (the file behind it is replaced), a device or a pipe is written into.
+
 Exit status: 0 when every action ran; 2 for a bad option or script line (the whole script is
-checked first: nothing runs and nothing is saved); 1 when an action failed while running (a
-missing control, say): the failure is reported on standard error with its line, the run goes
-on to the end of the script and the page is saved.
+checked first: nothing runs and nothing is saved), also for a page that cannot be read, a web
+or installation folder that is missing, a state folder that cannot be made, a --cursor or
+--select naming nothing, and a page that could not be saved where it goes at the end (a
+missing or read-only folder); 1 when an action failed while running (a missing control, say):
+the failure is reported on standard error with its line, the run goes on to the end of the
+script and the page is saved. A page or transcript that could not be written at the end also
+gives 1.
 )usage";
 }
 

@@ -10,6 +10,44 @@ bool isBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f';
 }
 
+// The 1-based column of the first byte that does not belong to well-formed UTF-8 (no overlong
+// forms, no surrogates, nothing above U+10FFFF); 0 when the whole line is UTF-8.
+size_t firstNonUtf8(const std::string& line) {
+    const size_t n = line.size();
+    size_t i = 0;
+    while (i < n) {
+        const unsigned char lead = static_cast<unsigned char>(line[i]);
+        size_t length = 0;
+        unsigned char low = 0x80;
+        unsigned char high = 0xBF;
+        if (lead < 0x80) {
+            ++i;
+            continue;
+        } else if (lead >= 0xC2 && lead <= 0xDF) {
+            length = 2;
+        } else if (lead >= 0xE0 && lead <= 0xEF) {
+            length = 3;
+            low = lead == 0xE0 ? 0xA0 : 0x80;
+            high = lead == 0xED ? 0x9F : 0xBF;
+        } else if (lead >= 0xF0 && lead <= 0xF4) {
+            length = 4;
+            low = lead == 0xF0 ? 0x90 : 0x80;
+            high = lead == 0xF4 ? 0x8F : 0xBF;
+        } else {
+            return i + 1;
+        }
+        if (i + length > n)
+            return i + 1;
+        for (size_t k = 1; k < length; ++k) {
+            const unsigned char next = static_cast<unsigned char>(line[i + k]);
+            if (next < (k == 1 ? low : 0x80) || next > (k == 1 ? high : 0xBF))
+                return i + 1;
+        }
+        i += length;
+    }
+    return 0;
+}
+
 } // namespace
 
 std::vector<std::string> Script::splitWords(const std::string& line, int lineNumber) {
@@ -114,13 +152,19 @@ std::vector<std::string> Script::splitWords(const std::string& line, int lineNum
 Script Script::parse(const std::string& text) {
     Script script;
     int number = 0;
-    size_t start = 0;
+    // Some editors start a UTF-8 file with a byte order mark; it is no part of the first action.
+    const std::string bom = "\xEF\xBB\xBF";
+    size_t start = text.compare(0, bom.size(), bom) == 0 ? bom.size() : 0;
     while (start < text.size()) {
         size_t end = text.find('\n', start);
         if (end == std::string::npos)
             end = text.size();
         ++number;
-        std::vector<std::string> words = splitWords(text.substr(start, end - start), number);
+        const std::string line = text.substr(start, end - start);
+        if (const size_t column = firstNonUtf8(line); column != 0)
+            throw ScriptError(number, "the line is not UTF-8 text (column " +
+                                          std::to_string(column) + "); save the script as UTF-8");
+        std::vector<std::string> words = splitWords(line, number);
         if (!words.empty())
             script.m_lines.push_back(ScriptLine{number, std::move(words)});
         start = end + 1;

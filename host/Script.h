@@ -19,7 +19,8 @@ struct ScriptLine {
 // no action.
 class Script {
 public:
-    // Raises ScriptError naming the line when a quote is left open.
+    // Raises ScriptError naming the line when a quote is left open or the line is not UTF-8
+    // text. A byte order mark at the start is skipped.
     static Script parse(const std::string& text);
     // The words of one line; raises ScriptError (with lineNumber) for an open quote.
     static std::vector<std::string> splitWords(const std::string& line, int lineNumber = 0);

@@ -1,5 +1,6 @@
 #include "host/ScriptRunner.h"
 
+#include "host/ScriptError.h"
 #include "platform/editor/Application.h"
 #include "platform/editor/CommandBars.h"
 #include "platform/sys/Error.h"
@@ -77,7 +78,7 @@ std::optional<ScriptRunner::Action> ScriptRunner::next() {
         if (!failure.empty()) {
             ++m_failures;
             m_errors << "zirirur: script line " << action.line << " (" << action.verb
-                     << "): " << oneLine(failure) << std::endl;
+                     << "): " << clippedMessage(oneLine(failure)) << std::endl;
         }
     });
 }

@@ -1,12 +1,16 @@
 #include "host/Host.h"
 #include "host/HostOptions.h"
 
+#include <csignal>
 #include <exception>
 #include <iostream>
 #include <string>
 #include <vector>
 
 int main(int argc, char** argv) {
+    // A reader of the transcript that goes away (as "| head" does) must not end the editor
+    // before it has saved the page: the failed write is seen on the stream and reported.
+    std::signal(SIGPIPE, SIG_IGN);
     std::vector<std::string> args(argv + 1, argv + argc);
     std::string error;
     host::HostOptions options = host::HostOptions::parse(args, error);

@@ -84,6 +84,15 @@ TEST_F(AddInModuleTest, ServesTheAddInClassWhichConnectsToTheEditor) {
     editor::IDTExtensibility2* byId = create("{6D1A7C3E-2B54-4F0A-9C8E-5A3B1D2E7F01}");
     ASSERT_NE(byId, nullptr);
     release(byId);
+    // The registry keeps a key's spelling as whoever made it wrote it, and finds it in any case:
+    // the class answers to its name and id in any case too.
+    for (const char* spelling :
+         {"zirirur.connect", "ZIRIRUR.CONNECT", "{6d1a7c3e-2b54-4f0a-9c8e-5a3b1d2e7f01}"}) {
+        editor::IDTExtensibility2* object = create(spelling);
+        EXPECT_NE(object, nullptr) << spelling;
+        release(object);
+    }
+    EXPECT_EQ(create("Zirirur.Connec"), nullptr);
 
     editor::IDTExtensibility2* addIn = create("Zirirur.Connect");
     ASSERT_NE(addIn, nullptr);

@@ -7,10 +7,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <fcntl.h>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 #include <vector>
@@ -76,7 +78,8 @@ protected:
         return runArgs(args);
     }
 
-    HostRun runArgs(const std::vector<std::string>& args) {
+    // Standard output goes to out.txt, or to the file given (a device, say).
+    HostRun runArgs(const std::vector<std::string>& args, const std::string& standardOutput = "") {
         std::string command = "cd " + quoted(m_dir.string()) + " && ZIRIRUR_NO_SHELL=1 " +
                               quoted(ZIRIRUR_HOST_BINARY);
         bool hasState = false;
@@ -86,7 +89,8 @@ protected:
         }
         if (!hasState)
             command += " --state " + quoted(state().string());
-        command += " </dev/null >out.txt 2>err.txt";
+        command += " </dev/null >" + (standardOutput.empty() ? "out.txt" : quoted(standardOutput)) +
+                   " 2>err.txt";
         HostRun result;
         const int raw = std::system(command.c_str());
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
@@ -215,6 +219,16 @@ TEST_F(HostRunTest, TheAddInIsLoadedThroughItsRegistration) {
     HostRun off = run({}, "print-menu\n");
     EXPECT_EQ(off.err, "");
     EXPECT_EQ(off.out.find("Zirirur"), std::string::npos);
+
+    // An entry spelt in other letters, as another tool may write it, names the same add-in.
+    registry.deleteKey(addin);
+    const std::string lower = std::string(AddinsKey) + "\\zirirur.connect";
+    registry.setText(lower, "FriendlyName", "Dedarav Zirirur");
+    registry.setNumber(lower, "LoadBehavior", 3);
+    HostRun spelt = run({}, "print-menu\n");
+    EXPECT_EQ(spelt.status, 0) << spelt.err;
+    EXPECT_EQ(spelt.err, "");
+    EXPECT_NE(spelt.out.find("  Zirirur (popup)\n"), std::string::npos) << spelt.out;
 }
 
 TEST_F(HostRunTest, ADamagedRegistryIsReportedAndTheEditorStillRuns) {
@@ -336,9 +350,186 @@ TEST_F(HostRunTest, BadOptionsAndMissingFilesStopBeforeAnythingRuns) {
     HostRun noInstall = run({"--install", "nowhere"}, "");
     EXPECT_EQ(noInstall.status, 2);
 
+    // Files where folders belong, and folders where files belong, are named as such.
+    writeFile(m_dir / "plain.txt", "x");
+    HostRun webFile = run({"--web", "plain.txt"}, "");
+    EXPECT_EQ(webFile.status, 2);
+    EXPECT_NE(webFile.err.find("the web folder plain.txt is not a folder"), std::string::npos)
+        << webFile.err;
+    HostRun installFile = run({"--install", "plain.txt"}, "");
+    EXPECT_EQ(installFile.status, 2);
+    EXPECT_NE(installFile.err.find("plain.txt is not a folder"), std::string::npos);
+    HostRun stateFile = run({"--state", "plain.txt"}, "");
+    EXPECT_EQ(stateFile.status, 2);
+    EXPECT_NE(stateFile.err.find("plain.txt: it is a file"), std::string::npos);
+    HostRun pageFolder = run({"--page", "web"}, "print-menu\n");
+    EXPECT_EQ(pageFolder.status, 2);
+    EXPECT_NE(pageFolder.err.find("cannot open the page web: it is a folder"), std::string::npos)
+        << pageFolder.err;
+    EXPECT_EQ(pageFolder.out, "");
+
+    // A name longer than the system takes is a bad option like any other.
+    const std::string tooLong(5000, 'a');
+    for (const char* option : {"--page", "--web", "--install", "--state"}) {
+        HostRun result = run({option, tooLong}, "print-menu\n");
+        EXPECT_EQ(result.status, 2) << option << ": " << result.err.substr(0, 300);
+        EXPECT_EQ(result.out, "") << option;
+        if (std::string(option) == "--page") {
+            EXPECT_EQ(result.err.rfind("zirirur: cannot open the page ", 0), 0u) << result.err;
+        }
+    }
+    HostRun longOut = run({"--page", "web/index.htm", "--out", tooLong}, "print-menu\n");
+    EXPECT_EQ(longOut.status, 2) << longOut.err.substr(0, 300);
+    EXPECT_NE(longOut.err.find("File name too long"), std::string::npos)
+        << longOut.err.substr(0, 300);
+    EXPECT_EQ(longOut.out, "");
+
+    // A script saved in a legacy code page, and one with a byte order mark.
+    HostRun legacy = run({}, "print-menu\nset t 'caf\xE9'\n");
+    EXPECT_EQ(legacy.status, 2);
+    EXPECT_NE(legacy.err.find(":2: the line is not UTF-8 text"), std::string::npos) << legacy.err;
+    EXPECT_EQ(legacy.out, "");
+    HostRun marked = run({}, "\xEF\xBB\xBFmenu Zirirur Help\n");
+    EXPECT_EQ(marked.status, 0) << marked.err;
+
+    // A word as long as a page is cut short in the message about it.
+    HostRun longLine = run({}, "menu " + std::string(100000, 'A') + "\n");
+    EXPECT_EQ(longLine.status, 1);
+    EXPECT_NE(longLine.err.find("script line 1 (menu): "), std::string::npos);
+    EXPECT_LT(longLine.err.size(), 1000u) << longLine.err.substr(0, 1000);
+
     HostRun help = runArgs({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_NE(help.out.find("Exit status"), std::string::npos);
+}
+
+TEST_F(HostRunTest, APageThatCouldNotBeKeptStopsTheRunBeforeItStarts) {
+    const std::string before = readFile(page());
+    const std::string script = "menu Zirirur Help\n";
+
+    HostRun noFolder = run({"--page", "web/index.htm", "--out", "gone/saved.htm"}, script);
+    EXPECT_EQ(noFolder.status, 2);
+    EXPECT_NE(noFolder.err.find("the page cannot be saved to gone/saved.htm: its folder "),
+              std::string::npos)
+        << noFolder.err;
+    EXPECT_EQ(noFolder.out, ""); // nothing ran
+    EXPECT_FALSE(fs::exists(state() / "registry"));
+
+    fs::create_directories(m_dir / "folder");
+    HostRun intoFolder = run({"--page", "web/index.htm", "--out", "folder"}, script);
+    EXPECT_EQ(intoFolder.status, 2);
+    EXPECT_NE(intoFolder.err.find("cannot be saved to folder: it is a folder"), std::string::npos)
+        << intoFolder.err;
+    EXPECT_TRUE(fs::is_empty(m_dir / "folder"));
+    EXPECT_EQ(readFile(page()), before);
+
+    // A save during the run that cannot be written says where, and the run goes on.
+    HostRun midRun = run({"--page", "web/index.htm", "--out", "end.htm"},
+                         "save gone/copy.htm\nmenu Zirirur Help\n");
+    EXPECT_EQ(midRun.status, 1);
+    EXPECT_NE(midRun.err.find("script line 1 (save): gone/copy.htm: "), std::string::npos)
+        << midRun.err;
+    EXPECT_NE(midRun.out.find("shell open: "), std::string::npos);
+    EXPECT_TRUE(fs::exists(m_dir / "end.htm"));
+}
+
+TEST_F(HostRunTest, SavingThroughALinkOrIntoAPipeKeepsTheLinkAndThePipe) {
+    HostRun plain = run({"--page", "web/index.htm", "--out", "plain.htm"}, "");
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    const std::string expected = readFile(m_dir / "plain.htm");
+
+    // The file behind the link takes the page; the link stays a link.
+    writeFile(m_dir / "real.htm", "old");
+    fs::create_symlink("real.htm", m_dir / "link.htm");
+    HostRun linked = run({"--page", "web/index.htm", "--out", "link.htm"}, "");
+    EXPECT_EQ(linked.status, 0) << linked.err;
+    EXPECT_TRUE(fs::is_symlink(m_dir / "link.htm"));
+    EXPECT_EQ(readFile(m_dir / "real.htm"), expected);
+
+    // The page's own file, opened through a link, is saved behind the link as well.
+    fs::create_symlink(page(), m_dir / "own.htm");
+    HostRun own = run({"--page", "own.htm"}, "");
+    EXPECT_EQ(own.status, 0) << own.err;
+    EXPECT_TRUE(fs::is_symlink(m_dir / "own.htm"));
+    EXPECT_EQ(readFile(page()), expected);
+
+    // A pipe (as /dev/stdout or /dev/null are devices) takes the bytes and stays a pipe.
+    const fs::path pipe = m_dir / "pipe";
+    ASSERT_EQ(::mkfifo(pipe.c_str(), 0600), 0);
+    const int reader = ::open(pipe.c_str(), O_RDONLY | O_NONBLOCK);
+    ASSERT_GE(reader, 0);
+    HostRun piped = run({"--page", "web/index.htm", "--out", pipe.string()}, "");
+    EXPECT_EQ(piped.status, 0) << piped.err;
+    EXPECT_TRUE(fs::is_fifo(pipe));
+    std::string received(expected.size() + 16, '\0');
+    const ssize_t got = ::read(reader, received.data(), received.size());
+    ::close(reader);
+    received.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    EXPECT_EQ(received, expected);
+}
+
+TEST_F(HostRunTest, AStandardOutputThatCannotBeWrittenIsAFailure) {
+    if (!fs::exists("/dev/full"))
+        GTEST_SKIP() << "no /dev/full here";
+    writeFile(m_dir / "empty.zs", "");
+    HostRun page = runArgs({"--page", (m_dir / "web" / "index.htm").string(), "--out", "-",
+                            (m_dir / "empty.zs").string()},
+                           "/dev/full");
+    EXPECT_EQ(page.status, 1);
+    EXPECT_NE(page.err.find("the page cannot be saved: standard output cannot be written"),
+              std::string::npos)
+        << page.err;
+
+    // A reader that goes away early (as "| head" does) ends neither the run nor the saving.
+    std::string longTranscript;
+    for (int i = 0; i < 5000; ++i)
+        longTranscript += "print-menu\n";
+    writeFile(m_dir / "long.zs", longTranscript);
+    const std::string command =
+        "cd " + quoted(m_dir.string()) + " && ZIRIRUR_NO_SHELL=1 " + quoted(ZIRIRUR_HOST_BINARY) +
+        " --state " + quoted(state().string()) +
+        " --page web/index.htm --out saved.htm long.zs 2>err.txt </dev/null | true;"
+        " echo ${PIPESTATUS[0]} >status.txt";
+    ASSERT_EQ(std::system(("bash -c " + quoted(command)).c_str()), 0);
+    EXPECT_EQ(readFile(m_dir / "status.txt"), "1\n") << readFile(m_dir / "err.txt");
+    EXPECT_NE(readFile(m_dir / "err.txt").find("the transcript could not be written"),
+              std::string::npos);
+    EXPECT_TRUE(fs::exists(m_dir / "saved.htm"));
+
+    writeFile(m_dir / "menu.zs", "print-menu\n");
+    HostRun transcript = runArgs({(m_dir / "menu.zs").string()}, "/dev/full");
+    EXPECT_EQ(transcript.status, 1);
+    EXPECT_NE(transcript.err.find("the transcript could not be written"), std::string::npos)
+        << transcript.err;
+}
+
+TEST_F(HostRunTest, TheCursorGoesToTheElementSpeltAsGivenBeforeOneInOtherLetters) {
+    // The page's own ids and names tell its fields apart by case; so does --cursor.
+    writeFile(m_dir / "case.htm", "<html><body><form name=\"First\"><input id=\"email\"></form>"
+                                  "<form name=\"Second\"><input name=\"Email\"></form>"
+                                  "</body></html>");
+    const std::string script = "menu Form Field Manager\nshow\n";
+    HostRun exact = run({"--page", "case.htm", "--cursor", "Email", "--out", "-"}, script);
+    EXPECT_EQ(exact.status, 0) << exact.err;
+    EXPECT_NE(exact.out.find("Text3 textbox: \"Second\""), std::string::npos) << exact.out;
+
+    // Without an exact match, other letters still find it.
+    HostRun loose = run({"--page", "case.htm", "--cursor", "EMAIL", "--out", "-"}, script);
+    EXPECT_EQ(loose.status, 0) << loose.err;
+    EXPECT_NE(loose.out.find("Text3 textbox: \"First\""), std::string::npos) << loose.out;
+}
+
+TEST_F(HostRunTest, AScriptEndingWhereABoxAsksGivesItsDefaultAnswerAndEnds) {
+    // The cursor in no form: the tool's message is the last thing the script leads to.
+    writeFile(m_dir / "noform.htm", "<html><body><p id=\"x\">text</p></body></html>");
+    HostRun result = run({"--page", "noform.htm", "--cursor", "x", "--out", "saved.htm"},
+                         "menu Form Field Manager\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+    ASSERT_FALSE(result.out.empty());
+    EXPECT_EQ(result.out.rfind("msgbox [Zirirur] exclamation: ", 0), 0u) << result.out;
+    EXPECT_NE(result.out.find(" -> OK\n"), std::string::npos) << result.out;
+    EXPECT_NE(readFile(m_dir / "saved.htm").find("text"), std::string::npos);
 }
 
 } // namespace

@@ -70,6 +70,30 @@ TEST(ScriptWords, ParseKeepsLineNumbersAndSkipsBlankAndCommentLines) {
     EXPECT_TRUE(host::Script::parse("").lines().empty());
 }
 
+TEST(ScriptWords, TextThatIsNotUtf8IsRefusedNamingItsLine) {
+    // A script saved in a legacy code page would hand broken text to the page and the forms.
+    for (const char* bad : {"set t 'caf\xE9'", "menu About\xFF", "set t \xC3", "set t \xED\xA0\x80",
+                            "set t \xC0\xAF", "set t \xF4\x90\x80\x80"}) {
+        try {
+            host::Script::parse("show\n# fine\n" + std::string(bad) + "\nshow\n");
+            ADD_FAILURE() << bad;
+        } catch (const host::ScriptError& error) {
+            EXPECT_EQ(error.line(), 3) << bad;
+            EXPECT_NE(std::string(error.what()).find("UTF-8"), std::string::npos) << error.what();
+        }
+    }
+    // Even inside a comment: the file as a whole is not text of the expected kind.
+    EXPECT_THROW(host::Script::parse("# caf\xE9\nshow\n"), host::ScriptError);
+
+    // A byte order mark, as some editors write, starts the file and is no part of the action.
+    host::Script marked = host::Script::parse("\xEF\xBB\xBFprint-menu\nset t 'gr\xC3\xB6\xC3\x9F"
+                                              "e \xF0\x9F\x98\x80'\n");
+    ASSERT_EQ(marked.lines().size(), 2u);
+    EXPECT_EQ(marked.lines()[0].words, Words{"print-menu"});
+    EXPECT_EQ(marked.lines()[1].words[2], "gr\xC3\xB6\xC3\x9F"
+                                          "e \xF0\x9F\x98\x80");
+}
+
 TEST(ScriptActions, ReadEveryActionWithItsArguments) {
     ScriptAction menu = action("menu About Zirirur");
     EXPECT_EQ(menu.kind, K::Menu);
