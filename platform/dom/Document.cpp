@@ -127,6 +127,15 @@ bool holdsInexpressibleNesting(const Node& node, bool insideLink = false,
     return false;
 }
 
+// A PLAINTEXT element with something after it: its start tag makes the rest of the page its
+// text, so what follows it is lost when the page is written.
+bool holdsFollowedPlaintext(const Document& document) {
+    for (const auto& element : document.elementsInOrder())
+        if (element->is("plaintext") && element->hasFollowingNode())
+            return true;
+    return false;
+}
+
 void collectElements(const Node& node, std::vector<std::shared_ptr<Element>>& out) {
     for (const auto& child : node.children()) {
         if (child->isElement()) {
@@ -151,7 +160,9 @@ std::shared_ptr<Document> Document::parse(const std::string& html) {
     auto document = build(text);
     // Such a page is settled by reading its own markup again (each reading undoes one level),
     // so that what the add-in edits is what a save reads back.
-    for (int round = 0; round < 8 && holdsInexpressibleNesting(*document->m_root); ++round)
+    for (int round = 0; round < 8 && (holdsInexpressibleNesting(*document->m_root) ||
+                                      holdsFollowedPlaintext(*document));
+         ++round)
         document = build(document->serialize());
     document->m_selectionContainer = document->body();
     return document;

@@ -45,6 +45,27 @@ bool contains(const std::array<std::string_view, N>& names, std::string_view nam
     return std::find(names.begin(), names.end(), name) != names.end();
 }
 
+void collectPlaintext(const Node& node, std::vector<const Element*>& out) {
+    if (node.isElement() && static_cast<const Element&>(node).is("plaintext"))
+        out.push_back(static_cast<const Element*>(&node));
+    for (const auto& child : node.children())
+        collectPlaintext(*child, out);
+}
+
+// The PLAINTEXT elements of the tree that holds node. In a page there is one at most, and it
+// is the last element: nothing is ever let stand after one.
+std::vector<const Element*> plaintextOfTree(const Node& node) {
+    std::vector<const Element*> found;
+    if (auto document = node.ownerDocument()) {
+        const auto& elements = document->elementsInOrder();
+        if (!elements.empty() && elements.back()->is("plaintext"))
+            found.push_back(elements.back().get());
+    } else {
+        collectPlaintext(node.top(), found);
+    }
+    return found;
+}
+
 void collectText(const Node& node, std::string& out) {
     for (const auto& child : node.children()) {
         if (child->kind() == Node::Kind::Text)
@@ -127,9 +148,24 @@ void Element::replaceChildren(std::size_t from, std::size_t to,
         if (isRawText() && RawText::check(m_localName, text) != RawText::Fit::Fits)
             sys::raise(sys::ErrInvalidCall);
     }
+    // The start tag of a PLAINTEXT element makes the rest of the page its text: what would
+    // stand after one could not be written.
+    std::vector<const Element*> plaintext = plaintextOfTree(*this);
+    for (const auto& node : nodes)
+        collectPlaintext(*node, plaintext);
+    std::vector<std::shared_ptr<Node>> removed;
     for (std::size_t i = to; i > from; --i)
-        removeChildAt(i - 1);
+        removed.push_back(removeChildAt(i - 1));
+    std::reverse(removed.begin(), removed.end());
     insertChildren(from, nodes);
+    for (const Element* element : plaintext) {
+        if (&element->top() != &top() || !element->hasFollowingNode())
+            continue;
+        for (std::size_t k = 0; k < nodes.size(); ++k)
+            removeChildAt(from);
+        insertChildren(from, removed);
+        sys::raise(sys::ErrInvalidCall);
+    }
 }
 
 void Element::setOuterHTML(const std::string& html) {

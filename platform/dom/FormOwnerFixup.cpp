@@ -189,4 +189,21 @@ void FormOwnerFixup::flattenNestedForms(Node& root) {
     flatten(root, false);
 }
 
+void FormOwnerFixup::flattenNestedForms(std::vector<std::shared_ptr<Node>>& nodes,
+                                        Landing landing) {
+    bool insideForm = landing == Landing::InsideForm;
+    std::vector<std::shared_ptr<Node>> kept;
+    for (const auto& node : nodes) {
+        bool form = node->isElement() && static_cast<Element&>(*node).isForm();
+        flatten(*node, insideForm || form);
+        if (!form || !insideForm) {
+            kept.push_back(node);
+            continue;
+        }
+        while (node->childCount() > 0)
+            kept.push_back(node->removeChildAt(0));
+    }
+    nodes = std::move(kept);
+}
+
 } // namespace dom

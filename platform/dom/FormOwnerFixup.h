@@ -29,6 +29,11 @@ public:
     // markup: read back, the inner start tag is dropped. The inner FORM gives up its tags here
     // already, its content staying in place, and so belongs to the outer form.
     static void flattenNestedForms(Node& root);
+
+    // Where the nodes of markup written into a page land.
+    enum class Landing { OutsideForms, InsideForm };
+    // The same for those nodes; inside a form every FORM among them gives up its tags.
+    static void flattenNestedForms(std::vector<std::shared_ptr<Node>>& nodes, Landing landing);
 };
 
 } // namespace dom

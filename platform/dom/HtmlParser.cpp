@@ -3,6 +3,7 @@
 #include "platform/dom/Comment.h"
 #include "platform/dom/Doctype.h"
 #include "platform/dom/Element.h"
+#include "platform/dom/FormOwnerFixup.h"
 #include "platform/dom/RawText.h"
 #include "platform/dom/Text.h"
 
@@ -284,7 +285,8 @@ private:
         std::shared_ptr<Element> element;
     };
 
-    std::shared_ptr<Node> convertElement(const GumboNode& node, bool insideTemplate) {
+    // The element alone, without its content.
+    std::shared_ptr<Element> makeElement(const GumboNode& node, bool insideTemplate) {
         const GumboElement& source = node.v.element;
         auto element =
             std::make_shared<Element>(elementName(source), elementNamespace(source.tag_namespace));
@@ -294,19 +296,67 @@ private:
         }
         noteOpaque(source.original_tag);
         noteFormEvent(node, element, insideTemplate);
+        return element;
+    }
+
+    std::shared_ptr<Node> convertElement(const GumboNode& node, bool insideTemplate) {
+        auto element = makeElement(node, insideTemplate);
         bool template_ = insideTemplate || node.type == GUMBO_NODE_TEMPLATE;
-        bool rawText = element->holdsTextOnly();
-        const GumboVector& children = source.children;
-        for (unsigned i = 0; i < children.length; ++i) {
-            const auto& child = *static_cast<const GumboNode*>(children.data[i]);
-            if (rawText && !isElementNode(child))
-                noteOpaque(child.v.text.original_text);
-            element->appendChild(convert(child, template_));
+        const GumboVector& children = node.v.element.children;
+        if (++m_depth >= kDeepestNesting) {
+            appendFlattened(*element, node, template_);
+        } else {
+            for (unsigned i = 0; i < children.length; ++i)
+                element->appendChild(convertChild(*element, children, i, template_));
+            noteTextAfterForms(children, element->children());
         }
-        noteTextAfterForms(children, element->children());
+        --m_depth;
         if (element->is("script"))
             closeNestedScript(*element);
         return element;
+    }
+
+    std::shared_ptr<Node> convertChild(const Element& parent, const GumboVector& children,
+                                       unsigned i, bool insideTemplate) {
+        const auto& child = *static_cast<const GumboNode*>(children.data[i]);
+        if (parent.holdsTextOnly() && !isElementNode(child))
+            noteOpaque(child.v.text.original_text);
+        return convert(child, insideTemplate);
+    }
+
+    // Below the deepest level every element goes into holder, in the order of the source,
+    // keeping its text and comments: the tree stays shallow enough for every walk over it.
+    void appendFlattened(Element& holder, const GumboNode& node, bool insideTemplate) {
+        struct Level {
+            const GumboNode* node;
+            std::shared_ptr<Element> element;
+            bool insideTemplate;
+            unsigned next = 0;
+        };
+        std::vector<Level> levels;
+        levels.push_back(
+            {&node, std::static_pointer_cast<Element>(holder.shared_from_this()), insideTemplate});
+        while (!levels.empty()) {
+            Level& level = levels.back();
+            const GumboVector& children = level.node->v.element.children;
+            if (level.next == children.length) {
+                if (level.element->is("script"))
+                    closeNestedScript(*level.element);
+                levels.pop_back();
+                continue;
+            }
+            unsigned i = level.next++;
+            const auto& child = *static_cast<const GumboNode*>(children.data[i]);
+            if (!isElementNode(child)) {
+                level.element->appendChild(
+                    convertChild(*level.element, children, i, level.insideTemplate));
+                continue;
+            }
+            auto element = makeElement(child, level.insideTemplate);
+            holder.appendChild(element);
+            bool template_ = level.insideTemplate || child.type == GUMBO_NODE_TEMPLATE;
+            levels.push_back({&child, element, template_});
+        }
     }
 
     void noteFormEvent(const GumboNode& node, const std::shared_ptr<Element>& element,
@@ -378,7 +428,11 @@ private:
             script.appendChild(std::make_shared<Text>("-->"));
     }
 
+    // Deeper nesting than real pages ever have; the walks over our tree recurse.
+    static constexpr int kDeepestNesting = 3000;
+
     std::string_view m_source;
+    int m_depth = 0;
     std::vector<std::pair<std::size_t, std::size_t>> m_opaque;
     std::vector<FormEvent> m_formEvents;
     std::vector<TextAfterForm> m_textAfterForms;
@@ -488,6 +542,11 @@ std::vector<std::shared_ptr<Node>> HtmlParser::parseFragment(std::string_view ht
     // The fragment's nodes are the children of the parser's root element.
     std::vector<std::shared_ptr<Node>> nodes = builder.convertChildren(*parse.output().root);
     builder.finish();
+    // Inside a form the parser's form pointer is set, so it drops the start tag of another
+    // form (its end tag, without an open form of its own, is dropped as well).
+    FormOwnerFixup::flattenNestedForms(nodes, context.isForm() || context.enclosingForm()
+                                                  ? FormOwnerFixup::Landing::InsideForm
+                                                  : FormOwnerFixup::Landing::OutsideForms);
     std::erase_if(nodes, [](const std::shared_ptr<Node>& node) {
         return node->kind() == Node::Kind::Text && static_cast<const Text&>(*node).data().empty();
     });

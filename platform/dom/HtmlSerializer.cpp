@@ -105,6 +105,50 @@ std::size_t appendReplacedCharacter(std::string& out, std::string_view s, std::s
     return length;
 }
 
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
+
+// The character behind a numeric reference at text[i] written exactly as
+// appendReplacedCharacter writes it ("&#xD;"), and the length of the reference; 0 for any
+// other text, which stays as it is.
+std::size_t ownReferenceAt(std::string_view text, std::size_t i, std::string& character) {
+    if (text.substr(i, 3) != "&#x")
+        return 0;
+    std::size_t end = i + 3;
+    char32_t cp = 0;
+    while (end < text.size() && end < i + 9 &&
+           ((text[end] >= '0' && text[end] <= '9') || (text[end] >= 'A' && text[end] <= 'F'))) {
+        cp = cp * 16 +
+             static_cast<char32_t>(text[end] <= '9' ? text[end] - '0' : text[end] - 'A' + 10);
+        ++end;
+    }
+    if (end == i + 3 || end >= text.size() || text[end] != ';' || cp > 0x10FFFF)
+        return 0;
+    std::string decoded;
+    appendUtf8(decoded, cp);
+    std::string again;
+    if (appendReplacedCharacter(again, decoded, 0) != decoded.size() ||
+        again != text.substr(i, end + 1 - i))
+        return 0;
+    character = std::move(decoded);
+    return end + 1 - i;
+}
+
 std::string serialName(const Element& element) {
     if (element.elementNamespace() != Namespace::Html)
         return element.localName();
@@ -256,6 +300,9 @@ std::string HtmlSerializer::attributeValueFromMarkup(std::string_view text) {
         } else if (text.substr(i, 5) == "&amp;") {
             out += '&';
             i += 5;
+        } else if (std::string character; std::size_t length = ownReferenceAt(text, i, character)) {
+            out += character;
+            i += length;
         } else {
             out += text[i++];
         }

@@ -23,7 +23,9 @@ public:
     // reference, and nothing else changes.
     static void appendAttributeValue(std::string& out, std::string_view value);
     // The inverse of appendAttributeValue for text that a reader took from between the quotes
-    // of our own markup: &quot; and &amp; are the only references it can hold.
+    // of our own markup: &quot;, &amp; and the numeric references of the characters that the
+    // parser would not take over as they are (a carriage return is &#xD;) are the only
+    // references it can hold.
     static std::string attributeValueFromMarkup(std::string_view text);
     // Text content: "<" and ">" as references, "&" only where it would start one, and the
     // no-break space as &nbsp; as pages write it.

@@ -30,6 +30,13 @@ const Node& Node::top() const {
     return *node;
 }
 
+bool Node::hasFollowingNode() const {
+    for (const Node* node = this; node->m_parent; node = node->m_parent)
+        if (&*node->m_parent->m_children.back() != node)
+            return true;
+    return false;
+}
+
 std::shared_ptr<Document> Node::ownerDocument() const {
     const Node& root = top();
     if (root.kind() != Kind::Root)

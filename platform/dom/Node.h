@@ -34,6 +34,8 @@ public:
     std::shared_ptr<Document> ownerDocument() const;
     // The top of the tree that holds this node (the document's root, or a detached subtree's top).
     const Node& top() const;
+    // Whether some node of the tree comes after this node and its content in document order.
+    bool hasFollowingNode() const;
 
     void insertChild(std::size_t index, std::shared_ptr<Node> child);
     void appendChild(std::shared_ptr<Node> child);

@@ -1,6 +1,7 @@
 #include "DomTestSupport.h"
 
 #include "platform/dom/Style.h"
+#include "platform/dom/TextRange.h"
 #include "platform/sys/Error.h"
 
 #include <gtest/gtest.h>
@@ -204,4 +205,58 @@ TEST(Element, OperationsThatCannotApplyRaiseAndLeaveThePageWhole) {
     }
     EXPECT_EQ(survivor->document(), nullptr);
     EXPECT_EQ(survivor->outerHTML(), "<P id=\"x\">y</P>");
+}
+
+// After a PLAINTEXT start tag the rest of the page is its text, so nothing can be written
+// after that element: a page that would hold something there is settled as it reads back,
+// and a write that would put something there is refused with the page left whole.
+TEST(Element, NothingMayStandAfterAPlaintextElement) {
+    // The parser puts the table of the source after the element; written out, it is gone.
+    auto settled = Document::parse("<table><tr><td>a</td></tr><plaintext>x</b>");
+    EXPECT_EQ(settled->all().item(settled->all().length() - 1)->tagName(), "PLAINTEXT");
+    EXPECT_EQ(settled->all().tags("TD").length(), 0);
+    EXPECT_EQ(Document::parse(settled->serialize())->serialize(), settled->serialize());
+
+    auto document = Document::parse("<head><title>t</title></head><body><p id=p>one</p>"
+                                    "<form name=f><input name=a><plaintext>hello</form>"
+                                    "<input name=b>");
+    auto form = byName(document, "f");
+    auto plaintext = document->all().tags("PLAINTEXT").item(0);
+    const std::string before = document->serialize();
+    EXPECT_EQ(errorOf([&] { form->insertAdjacentHTML("BeforeEnd", "<input name=c>"); }),
+              sys::ErrInvalidCall);
+    EXPECT_EQ(errorOf([&] { document->body()->insertAdjacentHTML("BeforeEnd", "<p>x</p>"); }),
+              sys::ErrInvalidCall);
+    EXPECT_EQ(errorOf([&] { plaintext->insertAdjacentHTML("AfterEnd", "tail"); }),
+              sys::ErrInvalidCall);
+    EXPECT_EQ(errorOf([&] { form->insertAdjacentHTML("AfterEnd", "<b>x</b>"); }),
+              sys::ErrInvalidCall);
+    document->setCaretAtEndOf(plaintext); // the caret stands after it
+    EXPECT_EQ(errorOf([&] { document->selection().createRange().pasteHTML("<hr>"); }),
+              sys::ErrInvalidCall);
+    // Nor may markup bring one in front of the rest of the page.
+    auto paragraph = document->all().item("p");
+    EXPECT_EQ(errorOf([&] { paragraph->insertAdjacentHTML("AfterEnd", "<plaintext>x"); }),
+              sys::ErrInvalidCall);
+    EXPECT_EQ(errorOf([&] { paragraph->setOuterHTML("<xmp>a</xmp><plaintext>b"); }),
+              sys::ErrInvalidCall);
+    EXPECT_EQ(document->serialize(), before);
+    EXPECT_EQ(form->length(), 1);
+    EXPECT_EQ(document->all().item("p"), paragraph);
+
+    // What goes before it, or into its text, is written and reads back.
+    form->insertAdjacentHTML("AfterBegin", "<INPUT TYPE=\"HIDDEN\" NAME=\"H1\">");
+    document->head()->insertAdjacentHTML("BeforeEnd", "<script id=\"VQRStatus\">x=1;</script>");
+    document->body()->insertAdjacentHTML("AfterBegin", "<div>part</div>");
+    plaintext->insertAdjacentHTML("BeforeEnd", "<b>more</b>");
+    EXPECT_EQ(plaintext->textContent(), "hello</form><input name=b><b>more</b>");
+    paragraph->setOuterHTML("");
+    EXPECT_EQ(form->length(), 2);
+    auto again = Document::parse(document->serialize());
+    EXPECT_EQ(again->serialize(), document->serialize());
+    EXPECT_EQ(again->all().length(), document->all().length());
+    // At the very end of the page markup may bring one.
+    auto open = Document::parse("<p>x</p>");
+    open->body()->insertAdjacentHTML("BeforeEnd", "<plaintext>a</p>");
+    EXPECT_EQ(Document::parse(open->serialize())->serialize(), open->serialize());
 }

@@ -1,5 +1,7 @@
 #include "DomTestSupport.h"
 
+#include "platform/dom/TextRange.h"
+
 #include <gtest/gtest.h>
 
 using dom::Document;
@@ -108,4 +110,43 @@ TEST(Forms, RemovingAFormOrItsTagsAsTheRemoveToolDoes) {
     search->setOuterHTML(" ");
     EXPECT_EQ(document->all().tags("FORM").length(), 0);
     EXPECT_EQ(document->all().tags("INPUT").length(), 0);
+}
+
+// Form tags cannot be nested: read back, an inner form's start tag is dropped and its end tag
+// closes the outer form early. Markup written inside a form therefore brings no FORM of its
+// own; its content joins the form it lands in, as the parser would have it.
+TEST(Forms, MarkupHoldingAFormWrittenInsideAnotherFormJoinsThatForm) {
+    auto document = Document::parse("<body><form name=outer><table><tr><td id=cell>x</td></tr>"
+                                    "</table><p id=p>text</p><input name=a></form><p id=free>"
+                                    "</p>");
+    auto outer = byName(document, "outer");
+    const std::string stored = "<FORM name=\"fav\" action=\"x.cgi\" method=\"post\"><INPUT "
+                               "name=\"b\"><BR><INPUT type=\"submit\"><BR></FORM>\r\n";
+    document->setCaretAtEndOf(document->all().item("p"));
+    auto range = document->selection().createRange();
+    range.select();
+    range.pasteHTML(stored);
+    document->all().item("cell")->insertAdjacentHTML("BeforeEnd", "<form name=c><input name=c>");
+    byName(document, "a")->setOuterHTML("<form name=d></form><input name=a><form name=e>");
+    EXPECT_EQ(document->all().tags("FORM").length(), 1);
+    EXPECT_EQ(fieldNames(outer), (std::vector<std::string>{"c", "b", "", "a"}));
+    EXPECT_EQ(walkToForm(byName(document, "b")), outer);
+    auto again = Document::parse(document->serialize());
+    EXPECT_EQ(again->serialize(), document->serialize());
+    EXPECT_EQ(fieldNames(byName(again, "outer")), fieldNames(outer));
+
+    // Outside every form a pasted form stays one.
+    document->setCaretAtEndOf(document->all().item("free"));
+    document->selection().createRange().pasteHTML(stored);
+    auto fav = byName(document, "fav");
+    ASSERT_TRUE(fav && fav->isForm());
+    EXPECT_EQ(fav->getProperty("action"), "x.cgi");
+    EXPECT_EQ(fieldNames(fav), (std::vector<std::string>{"b", ""}));
+    EXPECT_EQ(fieldNames(outer), (std::vector<std::string>{"c", "b", "", "a"}));
+    // Nor does markup that nests forms by way of a template.
+    document->body()->insertAdjacentHTML(
+        "BeforeEnd", "<form name=t><template><form name=u><input name=v></form></template>");
+    EXPECT_EQ(byName(document, "u"), nullptr);
+    for (const auto& form : document->all().tags("FORM").toVector())
+        EXPECT_EQ(form->enclosingForm(), nullptr) << form->outerHTML();
 }

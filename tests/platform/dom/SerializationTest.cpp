@@ -175,3 +175,24 @@ TEST(Serialization, OddInputStillReadsBackStably) {
     // A byte order mark is no part of the page.
     EXPECT_EQ(roundTrip("\xEF\xBB\xBF<p>x"), "<HTML><HEAD></HEAD><BODY><P>x</P></BODY></HTML>");
 }
+
+// Every walk over the tree (writing it out, listing its elements, letting it go) recurses, so
+// markup nested far deeper than any real page is kept at a depth those walks can take: the
+// deepest elements follow each other, each keeping its own text, as browsers do it.
+TEST(Serialization, DeeplyNestedMarkupIsKeptShallowEnoughToWalk) {
+    std::string page = "<body><form name=f>";
+    for (int i = 0; i < 20000; ++i)
+        page += i % 2 ? "<div>" : "<span>";
+    page += "<input name=deep>text<script>if (a < b) x();</script>";
+    auto document = Document::parse(page);
+    EXPECT_EQ(document->all().length(), 3 + 1 + 20000 + 2);
+    auto form = byName(document, "f");
+    EXPECT_EQ(form->length(), 1);
+    EXPECT_EQ(document->scripts().item(0)->innerHTML(), "if (a < b) x();");
+    EXPECT_NE(document->body()->innerHTML().find("<DIV>text</DIV><INPUT name=\"deep\"><SCRIPT>"),
+              std::string::npos);
+    std::string once = document->serialize();
+    EXPECT_EQ(roundTrip(once), once);
+    form->setOuterHTML(form->outerHTML());
+    EXPECT_EQ(document->serialize(), once);
+}

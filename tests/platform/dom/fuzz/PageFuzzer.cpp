@@ -29,8 +29,9 @@ void checkRoundTrip(const std::string& page) {
     require(twice == once, "round trip", page);
 }
 
-// Text the parser takes over as it is: valid UTF-8 without the characters that it replaces
-// (NUL, most controls, noncharacters) or normalises (carriage returns).
+// Text that reads back as itself from our markup: valid UTF-8 without NUL, which no markup
+// carries, and without C1 controls, whose references read as windows-1252 characters.
+// Carriage returns, other controls and noncharacters go as references.
 bool plainUtf8(const std::string& s) {
     for (std::size_t i = 0; i < s.size();) {
         auto c = static_cast<unsigned char>(s[i]);
@@ -48,31 +49,30 @@ bool plainUtf8(const std::string& s) {
                 return false;
             cp = (cp << 6) | (b & 0x3F);
         }
-        bool control =
-            (cp < 0x20 && cp != '\t' && cp != '\n' && cp != '\f') || (cp >= 0x7F && cp <= 0x9F);
-        bool nonCharacter = (cp >= 0xFDD0 && cp <= 0xFDEF) || (cp & 0xFFFE) == 0xFFFE;
+        bool unwritable = cp == 0 || (cp >= 0x80 && cp <= 0x9F);
         bool overlong =
             (extra == 2 && cp < 0x800) || (extra == 3 && (cp < 0x10000 || cp > 0x10FFFF));
-        if (control || nonCharacter || overlong || (cp >= 0xD800 && cp <= 0xDFFF))
+        if (unwritable || overlong || (cp >= 0xD800 && cp <= 0xDFFF))
             return false;
         i += extra + 1;
     }
     return true;
 }
 
-// An attribute value written by us reads back unchanged.
+// An attribute value written by us reads back unchanged, by the parser and by the reader of
+// the text between its quotes.
 void checkAttributeValue(const std::string& value) {
-    if (!plainUtf8(value))
-        return;
     std::string markup = "<p title=\"";
     dom::HtmlSerializer::appendAttributeValue(markup, value);
     markup += "\">";
-    auto document = dom::Document::parse(markup);
-    auto p = document->all().tags("P").item(0);
-    require(p->getAttribute("title") == value, "attribute value", value);
     require(dom::HtmlSerializer::attributeValueFromMarkup(markup.substr(10, markup.size() - 12)) ==
                 value,
             "attribute text", value);
+    if (!plainUtf8(value))
+        return;
+    auto document = dom::Document::parse(markup);
+    auto p = document->all().tags("P").item(0);
+    require(p->getAttribute("title") == value, "attribute value", value);
 }
 
 void writeMarkup(const std::shared_ptr<dom::Document>& document, unsigned op, unsigned pick,
@@ -116,9 +116,13 @@ void writeMarkup(const std::shared_ptr<dom::Document>& document, unsigned op, un
     auto elements = document->all().toVector();
     for (std::size_t i = 0; i < elements.size(); ++i)
         require(elements[i]->sourceIndex() == static_cast<int>(i), "source index", html);
-    for (const auto& form : document->all().tags("FORM").toVector())
+    for (const auto& form : document->all().tags("FORM").toVector()) {
+        require(!form->enclosingForm(), "form inside a form", html);
         for (int i = 0; i < form->length(); ++i)
             require(form->item(i)->enclosingForm() == form, "form field", html);
+    }
+    for (const auto& plaintext : document->all().tags("PLAINTEXT").toVector())
+        require(!plaintext->hasFollowingNode(), "content after a plaintext element", html);
 }
 
 } // namespace
