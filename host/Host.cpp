@@ -91,22 +91,11 @@ std::string whyNotWritable(const std::string& file) {
     return "";
 }
 
-// Writes the page's bytes to the file. A plain file is replaced whole, so a failure leaves the
-// old one as it was; a device or a pipe takes the bytes as they come, since replacing it would
-// remove it.
+// Writes the page's bytes to the file: a plain file is replaced whole, so a failure leaves the
+// old one as it was; links are followed and devices and pipes written into (the file layer).
 void writePageFile(const std::string& path, const std::string& bytes) {
-    const std::string file = fileBehind(path);
     try {
-        std::error_code error;
-        if (!isSpecialFile(fs::status(file, error))) {
-            sys::FileSystem::replaceBytes(file, bytes);
-            return;
-        }
-        std::ofstream out(file, std::ios::binary);
-        out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-        out.close();
-        if (!out)
-            sys::raise(sys::ErrDeviceIO);
+        sys::FileSystem::replaceBytes(absolutePath(path), bytes);
     } catch (const sys::Error& error) {
         sys::raise(error.number(), path + ": " + error.description());
     }

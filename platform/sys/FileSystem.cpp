@@ -193,6 +193,19 @@ std::string resolveCase(const std::string& path) {
     raiseFileError(err, native);
 }
 
+// The file a path names once its links are followed (a dangling link names its target).
+std::string behindLinks(std::string native) {
+    char target[4096];
+    for (int hop = 0; hop < 40; ++hop) {
+        ssize_t length = ::readlink(native.c_str(), target, sizeof target - 1);
+        if (length < 0)
+            break;
+        std::string next(target, static_cast<size_t>(length));
+        native = next.front() == '/' ? next : join(parentOf(native), next);
+    }
+    return native;
+}
+
 Descriptor openNative(const std::string& native, int flags) {
     int fd = ::open(native.c_str(), flags | O_CLOEXEC, 0666);
     if (fd < 0)
@@ -401,11 +414,19 @@ void FileSystem::appendText(std::string_view path, std::string_view text) {
 
 void FileSystem::replaceBytes(std::string_view path, std::string_view bytes) {
     static std::atomic<unsigned> counter{0};
-    std::string native = nativePath(path);
+    // Through a link, the file behind it gets the new content and the link stays.
+    std::string native = behindLinks(nativePath(path));
     struct stat old;
     bool existed = ::stat(native.c_str(), &old) == 0;
     if (existed && S_ISDIR(old.st_mode))
         raise(ErrPathFileAccess);
+    // A device or a pipe takes the bytes as they come: replacing it would remove it.
+    if (existed && !S_ISREG(old.st_mode)) {
+        Descriptor file = openNative(native, O_WRONLY);
+        writeAll(file, bytes, native);
+        closeChecked(file, native);
+        return;
+    }
 
     // The new content goes to a hidden file in the same folder, so the rename stays on one
     // file system and folder listings never show it.

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 using sys::EntryKind;
@@ -135,6 +136,24 @@ TEST(SysFileSystem, ReplacesAFileAtomically) {
         entries.push_back(entry.path().filename().string());
     std::sort(entries.begin(), entries.end());
     EXPECT_EQ(entries, (std::vector<std::string>{"Folder", "formfav.dat", "keep.dat"}));
+}
+
+TEST(SysFileSystem, ReplacingThroughALinkOrIntoAPipeKeepsThem) {
+    TempFolder dir;
+    dir.writeRaw("real.htm", "old");
+    ASSERT_EQ(::symlink("real.htm", dir.native("link.htm").c_str()), 0);
+    FileSystem::replaceBytes(dir.windows("link.htm"), "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.native("link.htm")));
+    EXPECT_EQ(dir.readRaw("real.htm"), "new");
+
+    // A pipe is written into, not replaced by a plain file.
+    ASSERT_EQ(::mkfifo(dir.native("pipe").c_str(), 0600), 0);
+    std::string received;
+    std::thread reader([&] { received = dir.readRaw("pipe"); });
+    FileSystem::replaceBytes(dir.windows("pipe"), "through the pipe");
+    reader.join();
+    EXPECT_EQ(received, "through the pipe");
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.native("pipe")));
 }
 
 TEST(SysFileSystem, RandomAccessKeepsTheRestOfTheFile) {
