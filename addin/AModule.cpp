@@ -163,9 +163,7 @@ std::string PickHyperlink() {
     std::optional<dom::TextRange> linkRange;
     sys::tryStep([&] {
         auto document = PageDocument();
-        // Looked up in the whole document, as when the image went in, so the element read
-        // back is always the one that received the image, even one lying outside the body.
-        auto holder = document->all().tags("DIV").item("FPLink1");
+        auto holder = Required(document->body()).all().tags("DIV").item("FPLink1");
         Required(holder);
         linkRange.emplace(document->selection().createRange());
         linkRange->moveToElementText(holder);
