@@ -1,5 +1,7 @@
 #include "platform/dom/HtmlSerializer.h"
 
+#include "platform/sys/Text.h"
+
 #include "platform/dom/Comment.h"
 #include "platform/dom/Doctype.h"
 #include "platform/dom/Element.h"
@@ -105,24 +107,6 @@ std::size_t appendReplacedCharacter(std::string& out, std::string_view s, std::s
     return length;
 }
 
-void appendUtf8(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // The character behind a numeric reference at text[i] written exactly as
 // appendReplacedCharacter writes it ("&#xD;"), and the length of the reference; 0 for any
 // other text, which stays as it is.
@@ -140,7 +124,7 @@ std::size_t ownReferenceAt(std::string_view text, std::size_t i, std::string& ch
     if (end == i + 3 || end >= text.size() || text[end] != ';' || cp > 0x10FFFF)
         return 0;
     std::string decoded;
-    appendUtf8(decoded, cp);
+    sys::text::appendUtf8(decoded, cp);
     std::string again;
     if (appendReplacedCharacter(again, decoded, 0) != decoded.size() ||
         again != text.substr(i, end + 1 - i))

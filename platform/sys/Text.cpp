@@ -55,24 +55,6 @@ size_t charLength(std::string_view s, size_t i) {
     return len;
 }
 
-void append(std::string& out, char32_t cp) {
-    if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    }
-}
-
 // Case pairs of the scripts that the ANSI code pages of the system cover. Every pair keeps
 // its UTF-8 length, so a folded text has its characters at the same byte offsets.
 char32_t toUpperCp(char32_t c) {
@@ -138,7 +120,7 @@ template <typename Map> std::string mapChars(std::string_view s, Map map) {
         if (len == 1 && static_cast<unsigned char>(s[i]) >= 0x80)
             out += s[i]; // keep undecodable bytes as they are
         else
-            append(out, map(cp));
+            appendUtf8(out, map(cp));
         i += len;
     }
     return out;
@@ -160,6 +142,24 @@ int ansiOf(char32_t cp) {
 }
 
 } // namespace
+
+void appendUtf8(std::string& out, char32_t cp) {
+    if (cp < 0x80) {
+        out += static_cast<char>(cp);
+    } else if (cp < 0x800) {
+        out += static_cast<char>(0xC0 | (cp >> 6));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else if (cp < 0x10000) {
+        out += static_cast<char>(0xE0 | (cp >> 12));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    } else {
+        out += static_cast<char>(0xF0 | (cp >> 18));
+        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out += static_cast<char>(0x80 | (cp & 0x3F));
+    }
+}
 
 size_t byteOffset(std::string_view s, long pos) {
     if (pos <= 1)
@@ -267,9 +267,9 @@ std::string fromAnsi(std::string_view bytes) {
     out.reserve(bytes.size());
     for (unsigned char b : bytes) {
         if (b >= 0x80 && b < 0xA0)
-            append(out, kCp1252High[b - 0x80]);
+            appendUtf8(out, kCp1252High[b - 0x80]);
         else
-            append(out, b);
+            appendUtf8(out, b);
     }
     return out;
 }

@@ -44,6 +44,9 @@ std::string toAnsi(std::string_view utf8);
 // The ANSI code of the first character of s (63, "?", when the code page lacks it; 0 for "").
 int ansiCode(std::string_view s);
 
+// Appends the character with code point cp, encoded in UTF-8.
+void appendUtf8(std::string& out, char32_t cp);
+
 // The byte offset of the 1-based character position pos (s.size() when past the end).
 size_t byteOffset(std::string_view s, long pos);
 
