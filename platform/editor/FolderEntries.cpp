@@ -6,15 +6,23 @@ namespace editor {
 
 std::optional<std::string> FolderEntries::find(const std::string& folder, std::string_view name,
                                                sys::EntryKind kind) {
+    std::vector<std::string> found = matches(folder, name, kind);
+    if (found.empty())
+        return std::nullopt;
+    return found.front();
+}
+
+std::vector<std::string> FolderEntries::matches(const std::string& folder, std::string_view name,
+                                                sys::EntryKind kind) {
     if (name.empty() || name == "." || name == ".." ||
         name.find_first_of("/\\") != std::string_view::npos)
-        return std::nullopt;
-    std::optional<std::string> found;
-    for (const std::string& entry : sys::FileSystem::list(folder, kind)) {
+        return {};
+    std::vector<std::string> found;
+    for (std::string& entry : sys::FileSystem::list(folder, kind)) {
         if (entry == name)
-            return entry;
-        if (!found && sys::text::equal(entry, name, sys::text::Compare::IgnoreCase))
-            found = entry;
+            found.insert(found.begin(), std::move(entry));
+        else if (sys::text::equal(entry, name, sys::text::Compare::IgnoreCase))
+            found.push_back(std::move(entry));
     }
     return found;
 }

@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace editor {
 
@@ -15,6 +16,10 @@ public:
     // The entry's name as the disk spells it; none when the folder holds no such entry.
     static std::optional<std::string> find(const std::string& folder, std::string_view name,
                                            sys::EntryKind kind);
+    // Every entry of that name without regard to case, the exact spelling first: a folder
+    // copied from a disk that tells case apart may hold "Images" beside "images".
+    static std::vector<std::string> matches(const std::string& folder, std::string_view name,
+                                            sys::EntryKind kind);
     static int count(const std::string& folder, sys::EntryKind kind);
     // The real path of an entry of the folder.
     static std::string join(const std::string& folder, std::string_view name);

@@ -68,22 +68,35 @@ std::string percentDecoded(std::string_view text) {
     return out;
 }
 
-// The real path of the file that the segments name below folder, each found without regard
-// to case; none when a folder or the file is missing.
+// The real path of the file that the segments from k on name below folder; none when a folder
+// or the file is missing. Each segment is found without regard to case, as written or with its
+// %-escapes decoded ("my%20logo.gif" is "my logo.gif"); a decoded "/" separates nothing. Of
+// several entries that fit a segment, the first that leads to the file is taken.
 std::optional<std::string> resolve(const std::string& folder,
-                                   const std::vector<std::string>& segments) {
-    if (segments.empty())
-        return std::nullopt;
-    std::string path = folder;
-    for (std::size_t k = 0; k < segments.size(); ++k) {
-        bool last = k + 1 == segments.size();
-        auto entry = FolderEntries::find(path, segments[k],
-                                         last ? sys::EntryKind::File : sys::EntryKind::Folder);
-        if (!entry)
-            return std::nullopt;
-        path = FolderEntries::join(path, *entry);
+                                   const std::vector<std::string>& segments, std::size_t k) {
+    bool last = k + 1 == segments.size();
+    sys::EntryKind kind = last ? sys::EntryKind::File : sys::EntryKind::Folder;
+    std::vector<std::string> spellings{segments[k]};
+    if (std::string decoded = percentDecoded(segments[k]); decoded != segments[k])
+        spellings.push_back(decoded);
+    for (const std::string& spelling : spellings) {
+        for (const std::string& entry : FolderEntries::matches(folder, spelling, kind)) {
+            std::string path = FolderEntries::join(folder, entry);
+            if (last)
+                return path;
+            if (auto found = resolve(path, segments, k + 1))
+                return found;
+        }
     }
-    return path;
+    return std::nullopt;
+}
+
+// The file that a relative address names below folder.
+std::optional<std::string> lookUp(const std::string& folder, std::string_view relative) {
+    auto segments = segmentsOf(relative);
+    if (!segments || segments->empty())
+        return std::nullopt;
+    return resolve(folder, *segments, 0);
 }
 
 // The part of address below the folder: after the folder's address and "/" (without regard
@@ -118,12 +131,12 @@ WebFile& WebFiles::item(const std::string& address) {
     auto relative = relativePart(address, m_folder);
     if (!relative)
         sys::raise(sys::ErrSubscript);
-    std::optional<std::string> path;
-    if (auto segments = segmentsOf(*relative))
-        path = resolve(m_folder.nativePath(), *segments);
-    if (!path && relative->find('%') != std::string::npos)
-        if (auto segments = segmentsOf(percentDecoded(*relative)))
-            path = resolve(m_folder.nativePath(), *segments);
+    std::optional<std::string> path = lookUp(m_folder.nativePath(), *relative);
+    // "logo.gif?v=2" is the file logo.gif: a query or a fragment names no part of the file.
+    // A folder's name may hold "#" itself, so each place where one may begin is tried.
+    for (std::size_t cut = relative->find_first_of("?#"); !path && cut != std::string::npos;
+         cut = relative->find_first_of("?#", cut + 1))
+        path = lookUp(m_folder.nativePath(), std::string_view(*relative).substr(0, cut));
     if (!path)
         sys::raise(sys::ErrSubscript);
     return fileAt(*path);

@@ -20,7 +20,8 @@ public:
 
     int count() const;
     // By address (the folder's address, "/" and a relative path, possibly into sub-folders,
-    // without regard to case); raises error 9 when there is none.
+    // %-escaped or not, with or without a query, without regard to case); raises error 9 when
+    // there is none.
     WebFile& item(const std::string& address);
     // Imports a local file into the folder under its own name, replacing one of that name when
     // overwrite is true; raises when the file is missing or exists and overwrite is false.

@@ -29,10 +29,14 @@ std::string describeError(int number) {
         return "Device I/O error";
     case ErrFileAlreadyExists:
         return "File already exists";
+    case ErrBadRecordLength:
+        return "Bad record length";
     case ErrDiskFull:
         return "Disk full";
     case ErrInputPastEnd:
         return "Input past end of file";
+    case ErrBadRecordNumber:
+        return "Bad record number";
     case ErrTooManyFiles:
         return "Too many files";
     case ErrPermissionDenied:
