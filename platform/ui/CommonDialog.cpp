@@ -93,7 +93,8 @@ void CommonDialog::showFileDialog(const char* what) {
 void CommonDialog::showColor() {
     Driver& driver = Driver::instance();
     const auto answer = driver.takeDialogAnswer();
-    const std::string line = "color: " + describe::color(m_color) + " -> ";
+    const int32_t opensOn = (m_flags & cdlCCRGBInit) ? m_color : 0;
+    const std::string line = "color: " + describe::color(opensOn) + " -> ";
     if (!answer || answer->kind != Driver::DialogAnswer::Kind::Colour) {
         driver.report(line + "(cancelled)");
         cancelled();

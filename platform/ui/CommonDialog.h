@@ -9,6 +9,9 @@ namespace ui {
 
 enum class CancelError { No, Yes };
 
+// Flags of the colour dialog: open on the colour that Color holds (else on black).
+enum ColorDialogFlags : int32_t { cdlCCRGBInit = 1 };
+
 // The system's open, save and colour dialogs, never seen on the form itself. The answer of
 // each showing is the driver's next queued one (a file name, a colour, or cancel); with none
 // queued the user cancels. With CancelError set, cancel raises error 32755.

@@ -114,6 +114,11 @@ UserControl* Control::ownerUserControl() const {
 }
 
 void Control::setFocus() {
+    // A form that is not on the screen takes no focus: a focus handler that polls (the hover
+    // timer) would otherwise run with no dialog left to close it.
+    if (!m_form->isVisible())
+        sys::raise(sys::ErrInvalidCall, "Invalid procedure call or argument: " + displayName() +
+                                            " is on a form that is not shown");
     if (!isShown())
         sys::raise(sys::ErrInvalidCall, "Invalid procedure call or argument: " + displayName() +
                                             " is hidden and cannot take the focus");

@@ -54,7 +54,8 @@ public:
     UserControl* ownerUserControl() const;
 
     // Moves the form's focus here: the control that had it loses it first. Raises error 5
-    // when the control is hidden or disabled, as a control the user cannot reach takes no focus.
+    // when the control is hidden or disabled, or its form is not shown, as a control the user
+    // cannot reach takes no focus.
     void setFocus();
     bool hasFocus() const;
     std::function<void()> onGotFocus;

@@ -35,6 +35,16 @@ int32_t ticksUntil(uint32_t a, uint32_t b) {
     return int32_t(b - a);
 }
 
+// Where a control's client area starts, in pixels of its form's client area.
+gfx::POINT originOnForm(const Control& control) {
+    gfx::POINT origin;
+    for (const Control* c = &control; c; c = c->container()) {
+        origin.x += c->left() / gfx::TwipsPerPixel;
+        origin.y += c->top() / gfx::TwipsPerPixel;
+    }
+    return origin;
+}
+
 [[noreturn]] void refuse(const std::string& description) {
     sys::raise(sys::ErrInvalidCall, description);
 }
@@ -146,6 +156,7 @@ void Driver::reset() {
     m_out = nullptr;
     m_lines.clear();
     m_waitUntil.reset();
+    releaseCapture();
 }
 
 // --- The transcript ------------------------------------------------------------------------
@@ -189,13 +200,22 @@ void Driver::formShown(Form& form) {
     report("form shown: " + escape(form.caption()));
 }
 
+void Driver::releaseCapture() {
+    m_capture = nullptr;
+    m_captureForm = nullptr;
+}
+
 void Driver::formClosed(Form& form) {
     m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), &form), m_forms.end());
+    if (m_captureForm == &form)
+        releaseCapture();
     report("form closed: " + escape(form.caption()));
 }
 
 void Driver::formDestroyed(Form& form) {
     m_forms.erase(std::remove(m_forms.begin(), m_forms.end(), &form), m_forms.end());
+    if (m_captureForm == &form)
+        releaseCapture();
 }
 
 Driver::Busy::Busy() {
@@ -243,6 +263,21 @@ Control& Driver::control(const std::string& name, int index) const {
                     return *part;
     }
     refuse("There is no control " + shownName + " on the form \"" + escape(form->caption()) + "\"");
+}
+
+bool Driver::isOnTopmostForm(const Control* control) const {
+    Form* form = topmostForm();
+    if (!form || !control)
+        return false;
+    for (Control* candidate : form->controls()) {
+        if (candidate == control)
+            return true;
+        if (auto* owner = dynamic_cast<UserControl*>(candidate))
+            for (Control* part : owner->constituents())
+                if (part == control)
+                    return true;
+    }
+    return false;
 }
 
 Control& Driver::usableControl(const std::string& name, int index) const {
@@ -314,10 +349,14 @@ void Driver::advanceTo(uint32_t tick) {
 void Driver::finishPendingWait() {
     const uint32_t until = *m_waitUntil;
     m_waitUntil.reset();
-    // Virtual time moves a millisecond at a time, so what is posted meanwhile runs when due.
-    const uint32_t step = sys::Clock::mode() == sys::Clock::Mode::Virtual ? 1 : 10;
+    const bool isVirtual = sys::Clock::mode() == sys::Clock::Mode::Virtual;
     while (ticksUntil(now(), until) > 0) {
-        advanceTo(now() + std::min<uint32_t>(step, uint32_t(ticksUntil(now(), until))));
+        // Virtual time moves a millisecond at a time while something is posted, so that it runs
+        // when due; with nothing pending nothing can happen, and the wait ends at once (a wait
+        // of days in a script takes no longer than one of a second).
+        const uint32_t left = uint32_t(ticksUntil(now(), until));
+        const uint32_t step = isVirtual ? (m_posted.empty() ? left : 1) : std::min(10u, left);
+        advanceTo(now() + step);
         doEvents();
     }
 }
@@ -596,10 +635,27 @@ void Driver::mouse(const std::string& what, const std::string& name, int index, 
             y -= part->top() / gfx::TwipsPerPixel;
             target = part;
         }
+    if (!dynamic_cast<PictureBox*>(target) && !dynamic_cast<UserControl*>(target))
+        refuse("The control " + target->displayName() + " takes no mouse actions");
+    if (m_capture &&
+        (!isOnTopmostForm(m_capture) || !m_capture->isShown() || !m_capture->isUsable()))
+        releaseCapture();
+    if (m_capture && m_capture != target && (what == "move" || what == "up")) {
+        // The pressed control keeps the mouse: the point is taken over into its coordinates.
+        const gfx::POINT from = originOnForm(*target);
+        const gfx::POINT to = originOnForm(*m_capture);
+        x += from.x - to.x;
+        y += from.y - to.y;
+        target = m_capture;
+    }
+    if (what == "down" && button != NoButton) {
+        m_capture = target;
+        m_captureForm = &target->form();
+    } else if (what == "up" || what == "click" || what == "dblclick") {
+        releaseCapture();
+    }
     auto* picture = dynamic_cast<PictureBox*>(target);
     auto* userControl = dynamic_cast<UserControl*>(target);
-    if (!picture && !userControl)
-        refuse("The control " + target->displayName() + " takes no mouse actions");
     using MouseHandler = std::function<void(int, int, int, int)>;
     const MouseHandler& down = picture ? picture->onMouseDown : userControl->onMouseDown;
     const MouseHandler& move = picture ? picture->onMouseMove : userControl->onMouseMove;

@@ -79,7 +79,9 @@ public:
     void focus(const std::string& name, int index);
     // what: "move", "down", "up", "click" (down, up, Click) or "dblclick"; on a picture box or
     // a user control, at pixel (x, y) of its client area. On a user control the event goes to
-    // the constituent under the point, in the constituent's own coordinates.
+    // the constituent under the point, in the constituent's own coordinates. A press captures
+    // the mouse: until the button is released, moves and the release go to the control that was
+    // pressed, wherever the pointer is, in that control's coordinates.
     void mouse(const std::string& what, const std::string& name, int index, int x, int y,
                int button);
     void wait(int milliseconds);         // moves the virtual clock, running what falls due
@@ -141,6 +143,9 @@ private:
     void advanceTo(uint32_t tick);
     void finishPendingWait();
     Control& usableControl(const std::string& name, int index) const;
+    void releaseCapture();
+    // Whether the control is still on the topmost form (not unloaded since it was found).
+    bool isOnTopmostForm(const Control* control) const;
     void closeForm(Form& form);
 
     std::function<std::optional<Action>()> m_source;
@@ -153,6 +158,8 @@ private:
     std::vector<Form*> m_forms;
     std::vector<LoopKind> m_loops;
     std::optional<uint32_t> m_waitUntil;
+    Control* m_capture = nullptr;  // the control pressed while a mouse button is held
+    Form* m_captureForm = nullptr; // its form: closing it ends the capture
     int m_busy = 0;
     std::vector<std::unique_ptr<Control>> m_graveyard;
 };

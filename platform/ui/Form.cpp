@@ -4,6 +4,7 @@
 #include "platform/sys/Text.h"
 #include "platform/ui/Driver.h"
 #include "platform/ui/Event.h"
+#include "platform/ui/PictureBox.h"
 #include "platform/ui/UserControl.h"
 
 #include <exception>
@@ -90,6 +91,7 @@ void Form::show(ShowMode mode) {
     if (!m_visible) {
         m_visible = true;
         Driver::instance().formShown(*this);
+        paintControls();
     }
     if (mode == ShowMode::Modeless)
         return;
@@ -99,6 +101,35 @@ void Form::show(ShowMode mode) {
         ~Reset() { flag = false; }
     } reset{m_inModalShow};
     Driver::instance().runModalLoop(*this);
+}
+
+void Form::paintControls() {
+    // What draws itself is drawn as the form comes on the screen: a face before its parts.
+    std::vector<Control*> toPaint;
+    for (Control* control : controls()) {
+        if (auto* userControl = dynamic_cast<UserControl*>(control)) {
+            toPaint.push_back(userControl);
+            for (Control* part : userControl->constituents())
+                if (dynamic_cast<PictureBox*>(part))
+                    toPaint.push_back(part);
+        } else if (dynamic_cast<PictureBox*>(control)) {
+            toPaint.push_back(control);
+        }
+    }
+    Driver& driver = Driver::instance();
+    Driver::Busy busy;
+    for (Control* control : toPaint) {
+        if (!m_loaded || !m_visible)
+            return;
+        if (!control->isShown())
+            continue;
+        driver.runUserAction(control->handlerName("Paint"), [control] {
+            if (auto* userControl = dynamic_cast<UserControl*>(control))
+                userControl->refresh();
+            else
+                static_cast<PictureBox*>(control)->refresh();
+        });
+    }
 }
 
 void Form::hide() {

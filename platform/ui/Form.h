@@ -38,7 +38,9 @@ public:
     // Loads when not loaded: createControls(), then Form_Load(). A load handler may unload the
     // form again (a refusal); show() then shows nothing and returns at once.
     void load();
-    // Modal: loads when needed, shows, and returns only when the form is hidden or unloaded;
+    // Loads when needed and shows; a form coming on the screen paints its picture boxes and user
+    // controls (their Paint, a face before its parts), and a handler error there is reported as
+    // any event's is. Modal: returns only when the form is hidden or unloaded;
     // meanwhile it runs the interface's loop, delivering the user's actions. A form made
     // visible during its own load is then held modally all the same. Showing a form modally
     // while its modal show is still running raises error 400.
@@ -74,6 +76,8 @@ private:
     void moveFocus(Control* to);
     // Focus leaves the form's controls as the form goes away.
     void dropFocus();
+    // Raises Paint for the picture boxes and user controls that the user can see.
+    void paintControls();
     // Runs one of the form's own handlers as its event.
     void runFormEvent(const char* event, void (Form::*handler)());
 

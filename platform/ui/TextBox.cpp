@@ -43,7 +43,9 @@ void TextBox::applyKey(int keyAscii, const std::string& character) {
     if (keyAscii == 0 || m_locked)
         return;
     if (keyAscii == 8) {
-        setText(sys::text::left(m_text, sys::text::length(m_text) - 1));
+        // A line break is one character to the user: Backspace takes its CR and LF together.
+        const long count = sys::text::right(m_text, 2) == "\r\n" ? 2 : 1;
+        setText(sys::text::left(m_text, sys::text::length(m_text) - count));
         return;
     }
     if (keyAscii == 13) {

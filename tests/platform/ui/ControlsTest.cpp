@@ -1,5 +1,6 @@
 #include "UiTestSupport.h"
 
+#include "platform/sys/FileSystem.h"
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CommonDialog.h"
@@ -79,6 +80,11 @@ TEST_F(ControlsTest, TextBoxRunsChangeOnlyForANewTextAndKeyPressMayRewriteOrDrop
     box->setMultiLine(ui::MultiLine::Yes);
     box->typeCharacter("\r");
     EXPECT_EQ(box->text(), "F0\r\n");
+    box->typeCharacter("\b"); // the line break goes whole, no lone CR is left behind
+    EXPECT_EQ(box->text(), "F0");
+    box->setText("a\r\r\n");
+    box->typeCharacter("\b");
+    EXPECT_EQ(box->text(), "a\r");
 }
 
 TEST_F(ControlsTest, SortedListOrdersWithoutRegardToCaseAndKeepsEqualRowsTogether) {
@@ -249,6 +255,21 @@ TEST_F(ControlsTest, FileListShowsVisibleFilesAndKeepsItsPathWhenTheNewOneIsMiss
     EXPECT_EQ(raisedNumber([&] { files->setPath((root / "missing").string()); }), 76);
     EXPECT_EQ(files->path(), (root / "images").string());
     EXPECT_EQ(files->listCount(), 3);
+    // A file is no folder to list; a Windows path with "\" finds the folder too.
+    EXPECT_EQ(raisedNumber([&] { files->setPath((root / "images" / "a.txt").string()); }), 76);
+    EXPECT_EQ(files->path(), (root / "images").string());
+    const std::string windowsStyle = sys::FileSystem::windowsPath(root.string()) + "\\images";
+    files->setPath(windowsStyle);
+    EXPECT_EQ(files->path(), windowsStyle);
+    EXPECT_EQ(files->listCount(), 3);
+    // Files that come later show after a refresh; the selection does not survive it.
+    std::ofstream(root / "images" / "new.gif") << "x";
+    files->setListIndex(0);
+    files->refresh();
+    EXPECT_EQ(files->listCount(), 4);
+    EXPECT_EQ(files->list(2), "logo.gif");
+    EXPECT_EQ(files->list(3), "new.gif");
+    EXPECT_EQ(files->listIndex(), -1);
     fs::remove_all(root);
 }
 
@@ -265,6 +286,10 @@ TEST_F(ControlsTest, CommonDialogAnswersFromTheQueueAndCancelRaisesOnlyWhenAsked
     driver().queueColour(0x00FF00);
     dialog->showColor();
     EXPECT_EQ(dialog->color(), 0x00FF00);
+    // It opens on the colour it holds only when asked to; else on black.
+    driver().queueColour(0x0000FF);
+    dialog->showColor();
+    dialog->setFlags(ui::cdlCCRGBInit);
 
     std::string why;
     driver().queueDialogCancel();
@@ -273,15 +298,15 @@ TEST_F(ControlsTest, CommonDialogAnswersFromTheQueueAndCancelRaisesOnlyWhenAsked
     EXPECT_EQ(raisedNumber([&] { dialog->showColor(); }), 32755); // nothing queued: cancel
     driver().queueFileChoice("x.axp"); // a file for a colour dialog does not fit: cancel
     EXPECT_EQ(raisedNumber([&] { dialog->showColor(); }), 32755);
-    EXPECT_EQ(dialog->color(), 0x00FF00);
+    EXPECT_EQ(dialog->color(), 0x0000FF);
 
     dialog->setCancelError(ui::CancelError::No);
     dialog->showOpen();
     EXPECT_EQ(dialog->fileName(), "C:\\inst\\PAL.AXP");
     EXPECT_EQ(lines(), (Lines{"save [Save Palette As...]:  -> C:\\inst\\PAL.AXP",
-                              "color: #000000 -> #00FF00",
+                              "color: #000000 -> #00FF00", "color: #000000 -> #FF0000",
                               "open [Save Palette As...]: C:\\inst\\PAL.AXP -> (cancelled)",
-                              "color: #00FF00 -> (cancelled)", "color: #00FF00 -> (cancelled)",
+                              "color: #FF0000 -> (cancelled)", "color: #FF0000 -> (cancelled)",
                               "open [Save Palette As...]: C:\\inst\\PAL.AXP -> (cancelled)"}));
 }
 

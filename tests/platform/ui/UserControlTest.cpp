@@ -1,10 +1,13 @@
 #include "UiTestSupport.h"
 
+#include "platform/gfx/Gdi.h"
 #include "platform/ui/CommandButton.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/TextBox.h"
 #include "platform/ui/UserControl.h"
+
+#include <filesystem>
 
 namespace {
 
@@ -40,16 +43,23 @@ public:
         do {
             if (lastTick == 0)
                 lastTick = sys::Clock::tickCount();
-            if (int32_t(sys::Clock::tickCount() - lastTick) >= 400) {
+            if (int32_t(sys::Clock::tickCount() - lastTick) >= interval) {
                 lastTick = sys::Clock::tickCount();
                 ticks.push_back(lastTick);
             }
-            ui::waitForEvents(lastTick + 400);
+            // A loop that nothing ends would hang the test: give up and say so.
+            if (++passes > 100000) {
+                log.push_back("runaway");
+                break;
+            }
+            ui::waitForEvents(lastTick + uint32_t(interval));
         } while (enabled);
     }
 
     ui::PictureBox* panel = nullptr;
     bool enabled = false;
+    int32_t interval = 400;
+    int passes = 0;
     std::vector<uint32_t> ticks;
     std::vector<std::string> log;
 };
@@ -183,6 +193,212 @@ TEST_F(UserControlTest, SurfaceKeepsColoursFontPropertiesAndDrawsItsPartsOnItsFa
     EXPECT_EQ(face.pixel(5, 5), 0xFFFFFFu);  // the face above the panel
     EXPECT_EQ(face.pixel(5, 20), 0xC0C0C0u); // the panel, cut off at the face's edge
     EXPECT_EQ(face.pixel(138, 156), 0xC0C0C0u);
+    selector.form.unload();
+}
+
+// The colour choice as the field manager makes it: a button of one modal dialog shows the
+// selector modally; the selector's hover loop runs inside its focus entry while the rest of the
+// script arrives; its OK writes into the first dialog's swatch and unloads the selector.
+struct ColourChoice {
+    ui::Control* target = nullptr; // the swatch that receives the colour
+    std::vector<std::string> order;
+    std::vector<uint32_t> ticks;
+    int passes = 0;
+    HoverBox* box = nullptr;
+    TestForm selector{"ColorSel", "Color Selector", [this](TestForm& f) {
+                          box = f.make<HoverBox>("ColorBox");
+                          auto* text = f.make<ui::TextBox>("HTMLColor");
+                          text->onKeyPress = [text](int& key) {
+                              if (key >= 'a' && key <= 'z')
+                                  key -= 'a' - 'A';
+                              if (key == 13)
+                                  text->setText("#" + text->text());
+                          };
+                          f.make<ui::CommandButton>("Command2")->onClick = [this, text, &f] {
+                              const int32_t rgb = std::stoi(text->text().substr(1), nullptr, 16);
+                              target->setBackColor(gfx::rgb(rgb >> 16, rgb >> 8, rgb));
+                              target->setToolTipText(text->text());
+                              ticks = box->ticks;
+                              passes = box->passes;
+                              f.unload();
+                          };
+                          f.make<ui::CommandButton>("Command7")->onClick = [&f] { f.unload(); };
+                      }};
+    TestForm manager{"frmManFields", " Form Fields Manager", [this](TestForm& f) {
+                         auto* swatch = f.make<ui::PictureBox>("Picture1");
+                         swatch->move(0, 0, 300, 300);
+                         swatch->setBackColor(0xFFFFFF);
+                         swatch->setToolTipText("#FFFFFF");
+                         f.make<ui::CommandButton>("Command4")->onClick = [this, swatch] {
+                             target = swatch;
+                             selector.load();
+                             selector.get<ui::TextBox>("HTMLColor").setText("");
+                             order.push_back("show " + swatch->toolTipText());
+                             selector.show();
+                             order.push_back("back " + swatch->toolTipText());
+                         };
+                         f.make<ui::CommandButton>("Command3")->onClick = [&f] { f.unload(); };
+                     }};
+};
+
+TEST_F(UserControlTest, SelectorShownFromAButtonHandsItsColourToTheFirstDialogAndReturns) {
+    ColourChoice choice;
+    std::string topmostAfterOk;
+    int32_t swatchColour = 0;
+    uint32_t start = 0;
+    auto& d = driver();
+    script({[&] { d.click("Command4"); },
+            [&] {
+                start = sys::Clock::tickCount();
+                d.focus("ColorBox", -1);
+            },
+            [&] { d.wait(1000); }, [&] { d.type("HTMLColor", -1, "336699"); },
+            [&] { d.pressKey("HTMLColor", -1, 13); }, [&] { d.click("Command2"); },
+            [&] {
+                topmostAfterOk = d.topmostForm()->name();
+                swatchColour = d.control("Picture1").backColor();
+            },
+            // Opened again and closed by its close box: the swatch keeps its colour.
+            [&] { d.click("Command4"); }, [&] { d.focus("ColorBox", -1); },
+            [&] { d.closeTopmost(); }, [&] { d.click("Command3"); }});
+    choice.manager.show();
+    EXPECT_EQ(choice.order,
+              (Lines{"show #FFFFFF", "back #336699", "show #336699", "back #336699"}));
+    EXPECT_EQ(topmostAfterOk, "frmManFields");
+    EXPECT_EQ(swatchColour, 0x996633);
+    ASSERT_EQ(choice.ticks.size(), 2u); // the loop saw the wait's ticks, then ended with OK
+    EXPECT_EQ(choice.ticks[0] - start, 400u);
+    EXPECT_EQ(choice.ticks[1] - start, 800u);
+    EXPECT_LT(choice.passes, 50); // it waited for the clock instead of spinning
+    EXPECT_FALSE(choice.manager.isLoaded());
+    EXPECT_FALSE(choice.selector.isLoaded());
+    EXPECT_EQ(lines(), (Lines{"form shown:  Form Fields Manager", "form shown: Color Selector",
+                              "form closed: Color Selector", "form shown: Color Selector",
+                              "form closed: Color Selector", "form closed:  Form Fields Manager"}));
+}
+
+TEST_F(UserControlTest, HoverLoopThatIsAlwaysDueStillLetsTheClockAndTheScriptMoveOn) {
+    Selector selector;
+    std::vector<std::string> log;
+    size_t ticksDuringWait = 0;
+    auto& d = driver();
+    script({[&] {
+                selector.box->interval = 0;
+                d.focus("ColorBox", -1);
+            },
+            [&] { d.wait(30); }, [&] { ticksDuringWait = selector.box->ticks.size(); },
+            [&] {
+                d.post([&] { log = selector.box->log; });
+                d.focus("HTMLColor", -1);
+            },
+            [&] { d.click("Command2"); }});
+    selector.form.show();
+    // One event a pass, and every pass lets at least a millisecond go by.
+    EXPECT_GE(ticksDuringWait, 30u);
+    EXPECT_LE(ticksDuringWait, 32u);
+    EXPECT_EQ(log, (Lines{"GotFocus", "EnterFocus", "LostFocus", "ExitFocus", "timer stopped"}));
+    EXPECT_FALSE(selector.form.isLoaded());
+}
+
+TEST_F(UserControlTest, FocusIsRefusedOnAFormThatIsNotShownSoNoHoverLoopIsLeftRunning) {
+    Selector selector;
+    selector.form.load();
+    EXPECT_EQ(raisedNumber([&] { selector.box->setFocus(); }), 5);
+    EXPECT_EQ(raisedNumber([&] { selector.box->panel->setFocus(); }), 5);
+    EXPECT_TRUE(selector.box->log.empty());
+    EXPECT_EQ(selector.form.focusedControl(), nullptr);
+
+    std::vector<std::string> log;
+    script({[&] {
+        log = selector.box->log;
+        driver().click("Command2");
+    }});
+    selector.form.show(ui::ShowMode::Modeless);
+    selector.box->setFocus(); // shown now: the loop runs until the script closes the dialog
+    EXPECT_EQ(log, (Lines{"GotFocus", "EnterFocus"}));
+    EXPECT_FALSE(selector.form.isLoaded());
+}
+
+TEST_F(UserControlTest, ShowingAFormPaintsWhatDrawsItselfFaceFirst) {
+    std::vector<std::string> painted;
+    Selector selector;
+    selector.form.load();
+    HoverBox& box = *selector.box;
+    box.onPaint = [&] {
+        painted.push_back("face");
+        gfx::RECT r;
+        gfx::GetClientRect(box.surface(), &r);
+        gfx::DrawEdge(box.surface(), &r, gfx::EDGE_SUNKEN, gfx::BF_RECT);
+    };
+    box.panel->onPaint = [&] {
+        painted.push_back("panel");
+        box.panel->setForeColor(0x0000FF);
+        gfx::MoveToEx(box.panel->surface(), 8, 8, nullptr);
+        gfx::LineTo(box.panel->surface(), 20, 8);
+    };
+    auto* swatch = selector.form.make<ui::PictureBox>("Picture1");
+    swatch->move(0, 0, 150, 150);
+    swatch->onPaint = [&] {
+        painted.push_back("swatch");
+        sys::raise(481, "Invalid picture");
+    };
+    auto* hidden = selector.form.make<ui::PictureBox>("Picture2");
+    hidden->setVisible(false);
+    hidden->onPaint = [&] { painted.push_back("hidden"); };
+
+    selector.form.show(ui::ShowMode::Modeless);
+    EXPECT_EQ(painted, (Lines{"face", "panel", "swatch"}));
+    EXPECT_EQ(lines(), (Lines{"form shown: Color Selector",
+                              "error 481: Invalid picture (in ColorSel_Picture1_Paint)"}));
+    const auto path =
+        (std::filesystem::temp_directory_path() / "zr_ui_usercontrol_face.png").string();
+    driver().snapshot("ColorBox", -1, path);
+    const gfx::Surface seen = gfx::Surface::loadPng(path);
+    std::filesystem::remove(path);
+    EXPECT_EQ(seen.pixel(0, 0), 0x808080u);       // the sunken edge's dark top-left
+    EXPECT_EQ(seen.pixel(138, 10), 0xFFFFFFu);    // and its light right side
+    EXPECT_EQ(seen.pixel(8, 16 + 8), 0x0000FFu);  // the panel's line, where the panel lies
+    EXPECT_EQ(seen.pixel(20, 16 + 8), 0xC0C0C0u); // without its end point
+
+    painted.clear();
+    selector.form.show(ui::ShowMode::Modeless); // shown already: nothing new to paint
+    EXPECT_TRUE(painted.empty());
+    selector.form.unload();
+}
+
+TEST_F(UserControlTest, APressedPanelKeepsTheMouseUntilTheButtonIsReleased) {
+    Selector selector;
+    selector.form.show(ui::ShowMode::Modeless);
+    std::vector<std::string> events;
+    auto record = [&events](const std::string& who) {
+        return [&events, who](int button, int, int x, int y) {
+            events.push_back(who + " " + std::to_string(button) + " " + std::to_string(x) + "," +
+                             std::to_string(y));
+        };
+    };
+    HoverBox& box = *selector.box;
+    box.onMouseMove = record("face move");
+    box.onMouseUp = record("face up");
+    box.panel->onMouseDown = record("panel down");
+    box.panel->onMouseMove = record("panel move");
+    box.panel->onMouseUp = record("panel up");
+
+    auto& d = driver();
+    d.mouse("down", "ColorBox", -1, 10, 30, ui::LeftButton);
+    d.mouse("move", "ColorBox", -1, 10, 5, ui::LeftButton); // dragged out onto the band
+    d.mouse("up", "ColorBox", -1, 100, 5, ui::LeftButton);  // released there
+    d.mouse("move", "ColorBox", -1, 10, 5, ui::NoButton);   // free again
+    d.mouse("up", "ColorBox", -1, 10, 5, ui::LeftButton);
+    EXPECT_EQ(events, (Lines{"panel down 1 10,14", "panel move 1 10,-11", "panel up 1 100,-11",
+                             "face move 0 10,5", "face up 1 10,5"}));
+
+    // A dialog that closes while the button is down takes the capture with it.
+    events.clear();
+    box.panel->onMouseDown = [&selector](int, int, int, int) { selector.form.hide(); };
+    d.mouse("down", "picPopup", -1, 5, 5, ui::LeftButton);
+    selector.form.show(ui::ShowMode::Modeless);
+    d.mouse("move", "ColorBox", -1, 10, 5, ui::NoButton);
+    EXPECT_EQ(events, (Lines{"face move 0 10,5"}));
     selector.form.unload();
 }
 
