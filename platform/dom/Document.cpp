@@ -26,17 +26,6 @@ std::shared_ptr<Element> childElement(const Node* parent, std::string_view name)
     return nullptr;
 }
 
-// Elements that end the reach of a start tag looking for an open paragraph to close.
-bool endsParagraphScope(const Element& element) {
-    if (element.elementNamespace() != Namespace::Html)
-        return true;
-    for (const char* name : {"applet", "caption", "html", "table", "td", "th", "marquee", "object",
-                             "template", "button"})
-        if (element.is(name))
-            return true;
-    return false;
-}
-
 // Start tags that close an open paragraph.
 bool closesParagraph(const Element& element) {
     for (const char* name :
@@ -117,9 +106,9 @@ bool holdsInexpressibleNesting(const Node& node, bool insideLink = false,
             !namespaceFits(node, element) || closesItsParent(node, element) ||
             (insideButton && element.is("button")))
             return true;
-        bool paragraph = !endsParagraphScope(element) && (insideParagraph || element.is("p"));
+        bool paragraph = !element.endsParagraphScope() && (insideParagraph || element.is("p"));
         // A button start tag closes an open button within the same reach.
-        bool button = (!endsParagraphScope(element) || element.is("button")) &&
+        bool button = (!element.endsParagraphScope() || element.is("button")) &&
                       (insideButton || element.is("button"));
         if (holdsInexpressibleNesting(element, insideLink || link, paragraph, button))
             return true;

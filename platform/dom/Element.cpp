@@ -335,6 +335,16 @@ std::shared_ptr<Element> Element::enclosingForm() const {
     return nullptr;
 }
 
+bool Element::endsParagraphScope() const {
+    if (elementNamespace() != Namespace::Html)
+        return true;
+    for (const char* name : {"applet", "caption", "html", "table", "td", "th", "marquee", "object",
+                             "template", "button"})
+        if (is(name))
+            return true;
+    return false;
+}
+
 bool Element::isFieldOf(const Element& form) const {
     if (!isFormField())
         return false;

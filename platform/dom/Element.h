@@ -77,6 +77,9 @@ public:
     // document order (INPUT of every type, image inputs included, BUTTON, SELECT, TEXTAREA),
     // counted afresh at each call.
     bool isForm() const;
+    // Whether the parser stops here when a start tag looks for an open paragraph to close
+    // (the edge of a paragraph's "button scope").
+    bool endsParagraphScope() const;
     int length() const;
     std::shared_ptr<Element> item(int index) const; // raises error 9 when out of range
 

@@ -17,17 +17,6 @@ bool holdsForm(const Node& node) {
     return false;
 }
 
-// Elements that end the reach of a form start tag looking for a paragraph to close.
-bool closesParagraphScope(const Element& element) {
-    if (element.elementNamespace() != Namespace::Html)
-        return true;
-    for (const char* name : {"applet", "caption", "html", "table", "td", "th", "marquee", "object",
-                             "template", "button"})
-        if (element.is(name))
-            return true;
-    return false;
-}
-
 // The chain from the top of the tree down to node.
 std::vector<Node*> ancestry(Node& node) {
     std::vector<Node*> chain;
@@ -91,7 +80,7 @@ void wrapCommonAncestor(Element& form, const std::vector<std::shared_ptr<Element
     // A form start tag closes an open paragraph: the form goes around the paragraph instead.
     for (Node* up = wrapParent; up && up->isElement(); up = up->parent()) {
         const auto& element = static_cast<const Element&>(*up);
-        if (closesParagraphScope(element))
+        if (element.endsParagraphScope())
             break;
         if (element.is("p"))
             wrapParent = up->parent();

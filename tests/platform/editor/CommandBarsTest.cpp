@@ -1,6 +1,7 @@
 #include "platform/editor/CommandBars.h"
 #include "ScratchFolder.h"
 #include "platform/sys/Error.h"
+#include "tests/platform/sys/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -12,15 +13,6 @@ using editor::msoControlButton;
 using editor::msoControlPopup;
 
 namespace {
-
-int errorNumberOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const sys::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 std::vector<std::string> captionsOf(editor::CommandBarControls& controls) {
     std::vector<std::string> captions;

@@ -17,6 +17,8 @@
 #include "platform/sys/ErrorsIgnored.h"
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/Text.h"
+#include "tests/platform/editor/AddInPath.h"
+#include "tests/platform/sys/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
@@ -26,27 +28,6 @@
 namespace {
 
 using sys::FileSystem;
-
-int errorNumberOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const sys::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
-
-// The add-in's reading of an address as a local path: every "/" becomes "\" and a leading
-// "file:\\\" (any case) goes.
-std::string addInPathOf(const std::string& address) {
-    std::string path = address;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    if (path.size() > 8 && sys::text::upper(path.substr(0, 8)) == "FILE:\\\\\\")
-        path = path.substr(8);
-    return path;
-}
 
 // The add-in's walk from the page address to the page's folder: the address cut after the
 // root folder's address and "/", less the page file's name, then one folder per "/".

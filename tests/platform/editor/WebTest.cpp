@@ -8,31 +8,12 @@
 #include "platform/editor/WebFolder.h"
 #include "platform/sys/Error.h"
 #include "platform/sys/FileSystem.h"
+#include "tests/platform/editor/AddInPath.h"
+#include "tests/platform/sys/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
 namespace {
-
-int errorNumberOf(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const sys::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
-
-// What the add-in does with a web file's address to reach the file: "/" becomes "\" and a
-// leading "file:\\\" goes; the file layer then maps "C:\..." onto the real path.
-std::string addInPathOf(const std::string& address) {
-    std::string path = address;
-    for (char& c : path)
-        if (c == '/')
-            c = '\\';
-    if (path.size() > 8 && path.substr(0, 8) == "file:\\\\\\")
-        path = path.substr(8);
-    return path;
-}
 
 // The add-in's cut of a page address into the folder names below the web's root.
 std::vector<std::string> folderNamesOf(const std::string& pageAddress,
