@@ -1,4 +1,5 @@
 #include "platform/dom/ElementProperties.h"
+#include "platform/sys/Text.h"
 
 #include "platform/dom/Element.h"
 #include "platform/dom/HtmlSerializer.h"
@@ -138,14 +139,6 @@ constexpr std::string_view kInputTypes[] = {
     "radio", "file",     "email",  "number", "date",   "datetime", "datetime-local", "month",
     "week",  "time",     "tel",    "url",    "search", "color"};
 
-std::string lowerAscii(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
-
 template <std::size_t N> bool contains(const std::string_view (&names)[N], std::string_view name) {
     return std::find(std::begin(names), std::end(names), name) != std::end(names);
 }
@@ -235,11 +228,11 @@ void selectValue(Element& select, const std::string& value) {
 
 std::optional<std::string> typeOf(const Element& element) {
     if (element.is("input")) {
-        std::string type = lowerAscii(element.getAttribute("type").value_or(""));
+        std::string type = sys::text::lowerAscii(element.getAttribute("type").value_or(""));
         return contains(kInputTypes, type) ? type : "text";
     }
     if (element.is("button")) {
-        std::string type = lowerAscii(element.getAttribute("type").value_or(""));
+        std::string type = sys::text::lowerAscii(element.getAttribute("type").value_or(""));
         return type == "reset" || type == "button" ? type : "submit";
     }
     if (element.is("select"))
@@ -252,7 +245,7 @@ std::optional<std::string> typeOf(const Element& element) {
 } // namespace
 
 std::string ElementProperties::get(const Element& element, std::string_view name) {
-    std::string property = lowerAscii(name);
+    std::string property = sys::text::lowerAscii(name);
     if (property == "value") {
         if (element.is("input") || element.is("button") || element.is("param"))
             return element.getAttribute("value").value_or("");
@@ -287,7 +280,7 @@ std::string ElementProperties::get(const Element& element, std::string_view name
 }
 
 void ElementProperties::set(Element& element, std::string_view name, const std::string& value) {
-    std::string property = lowerAscii(name);
+    std::string property = sys::text::lowerAscii(name);
     if (property == "value") {
         if (element.is("input") || element.is("button") || element.is("param") ||
             element.is("option"))

@@ -1,4 +1,5 @@
 #include "platform/dom/HtmlParser.h"
+#include "platform/sys/Text.h"
 
 #include "platform/dom/Comment.h"
 #include "platform/dom/Doctype.h"
@@ -33,14 +34,6 @@ private:
     GumboOptions m_options;
     GumboOutput* m_output;
 };
-
-std::string asciiLower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
 
 bool isTagDelimiter(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\f' || c == '\r' || c == '/' || c == '>';
@@ -81,7 +74,7 @@ std::string unknownTagName(std::string_view tag) {
             i += extra + 1;
         }
     }
-    return asciiLower(name);
+    return sys::text::lowerAscii(name);
 }
 
 std::string elementName(const GumboElement& element) {
@@ -407,7 +400,8 @@ private:
         std::vector<std::size_t> result;
         for (std::size_t at = m_source.find("</"); at != std::string_view::npos;
              at = m_source.find("</", at + 2)) {
-            if (at + 6 > m_source.size() || asciiLower(m_source.substr(at + 2, 4)) != "form")
+            if (at + 6 > m_source.size() ||
+                sys::text::lowerAscii(m_source.substr(at + 2, 4)) != "form")
                 continue;
             if (at + 6 < m_source.size() && !isTagDelimiter(m_source[at + 6]))
                 continue;
@@ -474,7 +468,7 @@ std::size_t doctypePosition(std::string_view source, const GumboNode& document,
         const GumboStringPiece& text = child.v.text.original_text;
         std::size_t start = static_cast<std::size_t>(text.data - source.data());
         std::size_t doctype =
-            asciiLower(source.substr(searchFrom, start - searchFrom)).find("<!doctype");
+            sys::text::lowerAscii(source.substr(searchFrom, start - searchFrom)).find("<!doctype");
         if (doctype != std::string::npos)
             break;
         searchFrom = start + text.length;

@@ -1,4 +1,5 @@
 #include "platform/dom/Style.h"
+#include "platform/sys/Text.h"
 
 #include "platform/dom/Element.h"
 #include "platform/sys/Error.h"
@@ -20,14 +21,6 @@ std::string trimmed(std::string_view s) {
     while (to > from && isBlank(s[to - 1]))
         --to;
     return std::string(s.substr(from, to - from));
-}
-
-std::string lowerAscii(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
 }
 
 // The declarations of a style attribute as they are written, split at the semicolons that
@@ -57,8 +50,9 @@ std::vector<std::string> declarations(std::string_view text) {
 
 std::string propertyName(std::string_view declaration) {
     std::size_t colon = declaration.find(':');
-    return colon == std::string_view::npos ? std::string()
-                                           : lowerAscii(trimmed(declaration.substr(0, colon)));
+    return colon == std::string_view::npos
+               ? std::string()
+               : sys::text::lowerAscii(trimmed(declaration.substr(0, colon)));
 }
 
 std::string propertyValue(std::string_view declaration) {

@@ -1,18 +1,11 @@
 #include "platform/editor/CharsetLabels.h"
+#include "platform/sys/Text.h"
 
 #include <utility>
 
 namespace editor {
 
 namespace {
-
-std::string asciiLower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return out;
-}
 
 std::string_view trimAsciiBlanks(std::string_view s) {
     auto blank = [](char c) {
@@ -150,7 +143,7 @@ std::optional<std::string> isoPart(std::string_view label) {
 } // namespace
 
 std::optional<std::string> CharsetLabels::canonical(std::string_view label) {
-    std::string key = asciiLower(trimAsciiBlanks(label));
+    std::string key = sys::text::lowerAscii(trimAsciiBlanks(label));
     for (const auto& [name, charset] : kLabels)
         if (name == key)
             return std::string(charset);

@@ -231,6 +231,14 @@ long find(std::string_view haystack, std::string_view needle, long start, Compar
     return length(haystack.substr(0, at)) + 1;
 }
 
+std::string lowerAscii(std::string_view s) {
+    std::string out(s);
+    for (char& c : out)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return out;
+}
+
 std::string upper(std::string_view s) {
     return mapChars(s, toUpperCp);
 }

@@ -30,6 +30,8 @@ long find(std::string_view haystack, std::string_view needle, long start = 1,
 
 std::string upper(std::string_view s);
 std::string lower(std::string_view s);
+// Only "A" to "Z" lowered, as markup names and charset labels compare.
+std::string lowerAscii(std::string_view s);
 bool equal(std::string_view a, std::string_view b, Compare compare);
 
 // Removes blanks (spaces only, not tabs or line ends) from both ends / the start / the end.
