@@ -16,7 +16,6 @@
 namespace {
 
 using namespace uitest;
-using Lines = std::vector<std::string>;
 
 class DriverTest : public UiTest {};
 
@@ -58,7 +57,7 @@ TEST_F(DriverTest, InputBoxGivesTheQueuedTextTheDefaultOrEmptyWhenCancelled) {
 
 // The radio group dialog's lists as a test form: typing renames the row character by
 // character, choices and rows can be picked by index or by text.
-TestForm::Design radioGroup(std::vector<std::string>& events) {
+TestForm::Design radioGroup(Lines& events) {
     return [&events](TestForm& f) {
         auto* list = f.make<ui::ListBox>("List1");
         auto* value = f.make<ui::TextBox>("Text2");
@@ -89,7 +88,7 @@ TestForm::Design radioGroup(std::vector<std::string>& events) {
 }
 
 TEST_F(DriverTest, UserActionsReachTheControlsAsTheUserWould) {
-    std::vector<std::string> events;
+    Lines events;
     TestForm form("frmRadioGroup", " Radio Button Group", radioGroup(events));
     form.load();
     form.get<ui::ListBox>("List1").addItem("* New Option");
@@ -161,7 +160,7 @@ TEST_F(DriverTest, WaitMovesTheVirtualClockAndDeliversWhatIsPostedOnTheWay) {
 }
 
 TEST_F(DriverTest, SnapshotWritesWhatAPictureBoxShows) {
-    std::vector<std::string> events;
+    Lines events;
     TestForm form("frmRadioGroup", "Radio", radioGroup(events));
     form.show(ui::ShowMode::Modeless);
     auto& swatch = form.get<ui::PictureBox>("Picture1");

@@ -14,7 +14,6 @@ using namespace uitest;
 using ui::CommandButton;
 using ui::ListBox;
 using ui::TextBox;
-using Lines = std::vector<std::string>;
 
 class FormTest : public UiTest {};
 
@@ -49,7 +48,7 @@ TEST_F(FormTest, UnloadThenShowGivesFreshDesignTimeControlsWhileMembersKeepTheir
 }
 
 TEST_F(FormTest, ModalShowReturnsOnlyAfterItsFormUnloadsAndNestedShowsWork) {
-    std::vector<std::string> order;
+    Lines order;
     TestForm inner("frmInner", "Inner", [&order](TestForm& f) {
         auto* ok = f.make<CommandButton>("Command1");
         ok->onClick = [&f, &order] {
@@ -179,7 +178,7 @@ TEST_F(FormTest, DoEventsDeliversWhatWasPostedAndNothingOfTheScript) {
     EXPECT_EQ(scripted, 0);
 
     // Inside a modal show, what is posted goes before the user's next action.
-    std::vector<std::string> order;
+    Lines order;
     TestForm form("frmTest", "Test", nullptr);
     script({[&] {
                 order.push_back("first");
@@ -206,21 +205,13 @@ TEST_F(FormTest, ControlsUnloadedByARunningHandlerStayUsableUntilItReturns) {
     EXPECT_FALSE(form.isLoaded());
 }
 
-} // namespace
-
-namespace {
-
-using namespace uitest;
-
-class FormLoadTest : public UiTest {};
-
-TEST_F(FormLoadTest, ADesignThatFailsLeavesTheFormUnloadedAndTheNextLoadStartsAfresh) {
+TEST_F(FormTest, ADesignThatFailsLeavesTheFormUnloadedAndTheNextLoadStartsAfresh) {
     bool fail = true;
     TestForm form("frmTest", "Test", [&fail](TestForm& f) {
-        f.make<ui::TextBox>("Text1");
+        f.make<TextBox>("Text1");
         if (fail)
             sys::raise(53);
-        f.make<ui::TextBox>("Text2");
+        f.make<TextBox>("Text2");
     });
     EXPECT_EQ(raisedNumber([&] { form.show(); }), 53);
     EXPECT_FALSE(form.isLoaded());
@@ -231,7 +222,7 @@ TEST_F(FormLoadTest, ADesignThatFailsLeavesTheFormUnloadedAndTheNextLoadStartsAf
     EXPECT_EQ(form.controls().size(), 2u);
     EXPECT_EQ(form.loads, 1);
     // Two controls of one name cannot be made.
-    EXPECT_EQ(raisedNumber([&] { form.make<ui::TextBox>("TEXT1"); }), 5);
+    EXPECT_EQ(raisedNumber([&] { form.make<TextBox>("TEXT1"); }), 5);
     form.unload();
     EXPECT_TRUE(lines().empty());
 }

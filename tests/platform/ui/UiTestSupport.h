@@ -18,6 +18,8 @@
 
 namespace uitest {
 
+using Lines = std::vector<std::string>;
+
 class TestForm : public ui::Form {
 public:
     using Design = std::function<void(TestForm&)>;
@@ -91,7 +93,7 @@ protected:
     }
     void TearDown() override { driver().reset(); }
     static ui::Driver& driver() { return ui::Driver::instance(); }
-    static std::vector<std::string> lines() { return driver().transcript(); }
+    static Lines lines() { return driver().transcript(); }
 };
 
 } // namespace uitest

@@ -12,7 +12,6 @@
 namespace {
 
 using namespace uitest;
-using Lines = std::vector<std::string>;
 
 // A control built on the user-control surface as a colour picker is: a face with a palette
 // panel on it, and a hover timer that polls the tick count while the focus is inside.
@@ -61,7 +60,7 @@ public:
     int32_t interval = 400;
     int passes = 0;
     std::vector<uint32_t> ticks;
-    std::vector<std::string> log;
+    Lines log;
 };
 
 struct Selector {
@@ -73,12 +72,20 @@ struct Selector {
                   }};
 };
 
+// A mouse handler that notes "who button shift x,y".
+std::function<void(int, int, int, int)> recordMouse(Lines& events, const std::string& who) {
+    return [&events, who](int button, int shift, int x, int y) {
+        events.push_back(who + " " + std::to_string(button) + " " + std::to_string(shift) + " " +
+                         std::to_string(x) + "," + std::to_string(y));
+    };
+}
+
 class UserControlTest : public UiTest {};
 
 TEST_F(UserControlTest, HoverLoopRunsInsideFocusEntryAndSeesEveryTickOfAScriptedWait) {
     Selector selector;
     std::vector<uint32_t> ticks;
-    std::vector<std::string> log;
+    Lines log;
     uint32_t start = 0;
     auto& d = driver();
     script({[&] {
@@ -118,18 +125,12 @@ TEST_F(UserControlTest, ClosingTheDialogOrRunningOutOfScriptEndsTheHoverLoop) {
 TEST_F(UserControlTest, MouseOnTheFaceGoesToThePartUnderThePointerInItsOwnCoordinates) {
     Selector selector;
     selector.form.show(ui::ShowMode::Modeless);
-    std::vector<std::string> events;
-    auto record = [&events](const std::string& who) {
-        return [&events, who](int button, int shift, int x, int y) {
-            events.push_back(who + " " + std::to_string(button) + " " + std::to_string(shift) +
-                             " " + std::to_string(x) + "," + std::to_string(y));
-        };
-    };
+    Lines events;
     HoverBox& box = *selector.box;
-    box.onMouseDown = record("face down");
-    box.panel->onMouseDown = record("panel down");
-    box.panel->onMouseUp = record("panel up");
-    box.panel->onMouseMove = record("panel move");
+    box.onMouseDown = recordMouse(events, "face down");
+    box.panel->onMouseDown = recordMouse(events, "panel down");
+    box.panel->onMouseUp = recordMouse(events, "panel up");
+    box.panel->onMouseMove = recordMouse(events, "panel move");
     box.panel->onClick = [&events] { events.push_back("panel click"); };
     box.panel->onDblClick = [&events] { events.push_back("panel dblclick"); };
 
@@ -166,7 +167,7 @@ TEST_F(UserControlTest, SurfaceKeepsColoursFontPropertiesAndDrawsItsPartsOnItsFa
     EXPECT_EQ(box.height(), 2355);
     EXPECT_EQ(resizes, 2);
 
-    std::vector<std::string> seen;
+    Lines seen;
     box.onInitProperties = [&] { seen.push_back("init"); };
     box.onReadProperties = [&](const ui::PropertyBag& bag) {
         seen.push_back(std::get<std::string>(bag.readProperty("PalType", std::string("Normal"))));
@@ -201,7 +202,7 @@ TEST_F(UserControlTest, SurfaceKeepsColoursFontPropertiesAndDrawsItsPartsOnItsFa
 // script arrives; its OK writes into the first dialog's swatch and unloads the selector.
 struct ColourChoice {
     ui::Control* target = nullptr; // the swatch that receives the colour
-    std::vector<std::string> order;
+    Lines order;
     std::vector<uint32_t> ticks;
     int passes = 0;
     HoverBox* box = nullptr;
@@ -279,7 +280,7 @@ TEST_F(UserControlTest, SelectorShownFromAButtonHandsItsColourToTheFirstDialogAn
 
 TEST_F(UserControlTest, HoverLoopThatIsAlwaysDueStillLetsTheClockAndTheScriptMoveOn) {
     Selector selector;
-    std::vector<std::string> log;
+    Lines log;
     size_t ticksDuringWait = 0;
     auto& d = driver();
     script({[&] {
@@ -308,7 +309,7 @@ TEST_F(UserControlTest, FocusIsRefusedOnAFormThatIsNotShownSoNoHoverLoopIsLeftRu
     EXPECT_TRUE(selector.box->log.empty());
     EXPECT_EQ(selector.form.focusedControl(), nullptr);
 
-    std::vector<std::string> log;
+    Lines log;
     script({[&] {
         log = selector.box->log;
         driver().click("Command2");
@@ -320,7 +321,7 @@ TEST_F(UserControlTest, FocusIsRefusedOnAFormThatIsNotShownSoNoHoverLoopIsLeftRu
 }
 
 TEST_F(UserControlTest, ShowingAFormPaintsWhatDrawsItselfFaceFirst) {
-    std::vector<std::string> painted;
+    Lines painted;
     Selector selector;
     selector.form.load();
     HoverBox& box = *selector.box;
@@ -369,19 +370,13 @@ TEST_F(UserControlTest, ShowingAFormPaintsWhatDrawsItselfFaceFirst) {
 TEST_F(UserControlTest, APressedPanelKeepsTheMouseUntilTheButtonIsReleased) {
     Selector selector;
     selector.form.show(ui::ShowMode::Modeless);
-    std::vector<std::string> events;
-    auto record = [&events](const std::string& who) {
-        return [&events, who](int button, int, int x, int y) {
-            events.push_back(who + " " + std::to_string(button) + " " + std::to_string(x) + "," +
-                             std::to_string(y));
-        };
-    };
+    Lines events;
     HoverBox& box = *selector.box;
-    box.onMouseMove = record("face move");
-    box.onMouseUp = record("face up");
-    box.panel->onMouseDown = record("panel down");
-    box.panel->onMouseMove = record("panel move");
-    box.panel->onMouseUp = record("panel up");
+    box.onMouseMove = recordMouse(events, "face move");
+    box.onMouseUp = recordMouse(events, "face up");
+    box.panel->onMouseDown = recordMouse(events, "panel down");
+    box.panel->onMouseMove = recordMouse(events, "panel move");
+    box.panel->onMouseUp = recordMouse(events, "panel up");
 
     auto& d = driver();
     d.mouse("down", "ColorBox", -1, 10, 30, ui::LeftButton);
@@ -389,8 +384,8 @@ TEST_F(UserControlTest, APressedPanelKeepsTheMouseUntilTheButtonIsReleased) {
     d.mouse("up", "ColorBox", -1, 100, 5, ui::LeftButton);  // released there
     d.mouse("move", "ColorBox", -1, 10, 5, ui::NoButton);   // free again
     d.mouse("up", "ColorBox", -1, 10, 5, ui::LeftButton);
-    EXPECT_EQ(events, (Lines{"panel down 1 10,14", "panel move 1 10,-11", "panel up 1 100,-11",
-                             "face move 0 10,5", "face up 1 10,5"}));
+    EXPECT_EQ(events, (Lines{"panel down 1 0 10,14", "panel move 1 0 10,-11",
+                             "panel up 1 0 100,-11", "face move 0 0 10,5", "face up 1 0 10,5"}));
 
     // A dialog that closes while the button is down takes the capture with it.
     events.clear();
@@ -398,7 +393,7 @@ TEST_F(UserControlTest, APressedPanelKeepsTheMouseUntilTheButtonIsReleased) {
     d.mouse("down", "picPopup", -1, 5, 5, ui::LeftButton);
     selector.form.show(ui::ShowMode::Modeless);
     d.mouse("move", "ColorBox", -1, 10, 5, ui::NoButton);
-    EXPECT_EQ(events, (Lines{"face move 0 10,5"}));
+    EXPECT_EQ(events, (Lines{"face move 0 0 10,5"}));
     selector.form.unload();
 }
 
