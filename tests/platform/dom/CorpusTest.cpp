@@ -2,17 +2,14 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <map>
 
 using dom::Document;
-using dom::Element;
+using domtest::corpusPage;
+using domtest::fieldCounts;
+using domtest::walkToForm;
 
 namespace {
-
-std::filesystem::path corpus(const std::string& name) {
-    return std::filesystem::path(ZIRIRUR_CORPUS_DIR) / name;
-}
 
 // How many fields each form of a corpus page holds, in the forms' order: what a browser's
 // parser ties to each form.
@@ -44,23 +41,14 @@ const std::map<std::string, std::vector<int>> kFieldsPerForm = {
     {"survey-word-opo-tags-markup-in-attr.htm", {14}},
 };
 
-std::vector<int> fieldCounts(const std::shared_ptr<Document>& document) {
-    std::vector<int> counts;
-    for (const auto& form : document->all().tags("FORM").toVector())
-        counts.push_back(form->length());
-    return counts;
-}
-
 } // namespace
 
 TEST(Corpus, EveryPageParsesReadsBackStablyAndListsItsFields) {
     int pages = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(ZIRIRUR_CORPUS_DIR)) {
-        if (entry.path().extension() != ".htm")
-            continue;
-        std::string name = entry.path().filename().string();
+    for (const auto& path : domtest::corpusPages()) {
+        std::string name = path.filename().string();
         ++pages;
-        auto document = Document::parse(domtest::readPage(entry.path()));
+        auto document = corpusPage(path);
         ASSERT_TRUE(document->body()) << name;
         std::string once = document->serialize();
         auto again = Document::parse(once);
@@ -72,13 +60,8 @@ TEST(Corpus, EveryPageParsesReadsBackStablyAndListsItsFields) {
         // once at most.
         int listed = 0;
         for (const auto& form : document->all().tags("FORM").toVector()) {
-            for (int i = 0; i < form->length(); ++i) {
-                std::shared_ptr<Element> up = form->item(i);
-                while (up && up->tagName() != "FORM")
-                    up = up->parentElement();
-                EXPECT_EQ(up, form) << name << " field " << i;
-                ++listed;
-            }
+            for (int i = 0; i < form->length(); ++i, ++listed)
+                EXPECT_EQ(walkToForm(form->item(i)), form) << name << " field " << i;
         }
         EXPECT_LE(listed, document->all().tags("INPUT").length() +
                               document->all().tags("SELECT").length() +
@@ -89,8 +72,7 @@ TEST(Corpus, EveryPageParsesReadsBackStablyAndListsItsFields) {
 }
 
 TEST(Corpus, MisnestedFormsGetTheirFieldsAndKeepTheirTables) {
-    auto search =
-        Document::parse(domtest::readPage(corpus("search-form-wrapping-table-row-1999.htm")));
+    auto search = corpusPage("search-form-wrapping-table-row-1999.htm");
     auto form = search->all().tags("FORM").item(0);
     EXPECT_EQ(form->parentElement()->tagName(), "TABLE");
     EXPECT_EQ(form->item(0)->getProperty("Name"), "query");
@@ -99,29 +81,23 @@ TEST(Corpus, MisnestedFormsGetTheirFieldsAndKeepTheirTables) {
     // The hidden fields stay in their row, outside any cell.
     EXPECT_EQ(form->item(4)->parentElement()->tagName(), "TR");
 
-    auto arabic =
-        Document::parse(domtest::readPage(corpus("arabic-news-portal-windows1256-rtl.htm")));
+    auto arabic = corpusPage("arabic-news-portal-windows1256-rtl.htm");
     auto second = arabic->all().tags("FORM").item(1);
     EXPECT_EQ(second->parentElement()->tagName(), "TR");
     EXPECT_EQ(second->item(0)->getProperty("Name"), "languages");
     EXPECT_EQ(second->item(0)->getProperty("Type"), "select-one");
 
-    auto registration = Document::parse(
-        domtest::readPage(corpus("registration-badly-malformed-docwrite-selects.htm")));
+    auto registration = corpusPage("registration-badly-malformed-docwrite-selects.htm");
     auto fields = registration->all().tags("FORM").item(0);
     EXPECT_EQ(fields->item(0)->getProperty("Name"), "surname");
     EXPECT_EQ(fields->item(0)->getProperty("Type"), "text"); // type="name" is no type
     // Placing the caret in a field and walking up finds the form.
     registration->setCaretAtEndOf(fields->item(6));
-    auto up = registration->activeElement();
-    while (up->tagName() != "FORM" && up->tagName() != "BODY")
-        up = up->parentElement();
-    EXPECT_EQ(up, fields);
+    EXPECT_EQ(walkToForm(registration->activeElement()), fields);
 }
 
 TEST(Corpus, AnEffectEditOnARealPageChangesOnlyThatField) {
-    auto document =
-        Document::parse(domtest::readPage(corpus("contact-templatemo-bom-bogus-comments.htm")));
+    auto document = corpusPage("contact-templatemo-bom-bogus-comments.htm");
     auto form = document->all().tags("FORM").item(0);
     auto field = form->item(0);
     std::string onfocus = domtest::readAttributeFromMarkup(*field, "onfocus");

@@ -3,49 +3,100 @@
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
 #include "platform/dom/ElementCollection.h"
+#include "platform/dom/TextRange.h"
+#include "platform/sys/FileSystem.h"
 #include "platform/sys/Text.h"
 
+#include <algorithm>
 #include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 #include <string>
+#include <vector>
 
 namespace domtest {
 
-inline std::string readBytes(const std::filesystem::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    std::stringstream buffer;
-    buffer << in.rdbuf();
-    return buffer.str();
-}
-
 inline bool isUtf8(const std::string& s) {
-    for (std::size_t i = 0; i < s.size();) {
+    for (std::size_t i = 0; i < s.size(); ++i) {
         auto c = static_cast<unsigned char>(s[i]);
-        std::size_t extra = c < 0x80         ? 0
-                            : (c >> 5) == 6  ? 1
-                            : (c >> 4) == 14 ? 2
-                            : (c >> 3) == 30 ? 3
-                                             : 9;
-        if (extra == 9 || i + extra >= s.size() + (extra == 0 ? 1 : 0))
+        int extra = c < 0x80 ? 0 : (c >> 5) == 6 ? 1 : (c >> 4) == 14 ? 2 : (c >> 3) == 30 ? 3 : -1;
+        if (extra < 0)
             return false;
-        for (std::size_t k = 1; k <= extra; ++k)
-            if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80)
+        for (; extra > 0; --extra)
+            if (++i >= s.size() || (static_cast<unsigned char>(s[i]) & 0xC0) != 0x80)
                 return false;
-        i += extra + 1;
     }
     return true;
 }
 
 // Pages in a legacy code page are read as Windows-1252: good enough to parse them.
 inline std::string readPage(const std::filesystem::path& path) {
-    std::string bytes = readBytes(path);
+    std::string bytes = sys::FileSystem::readBytes(path.string());
     return isUtf8(bytes) ? bytes : sys::text::fromAnsi(bytes);
 }
 
 inline std::shared_ptr<dom::Document> dataPage(const std::string& name) {
     return dom::Document::parse(readPage(std::filesystem::path(ZIRIRUR_TEST_DATA) / name));
+}
+
+// A page of the corpus, by its name or its full path.
+inline std::shared_ptr<dom::Document> corpusPage(const std::filesystem::path& page) {
+    return dom::Document::parse(readPage(std::filesystem::path(ZIRIRUR_CORPUS_DIR) / page));
+}
+
+inline std::vector<std::filesystem::path> corpusPages() {
+    std::vector<std::filesystem::path> pages;
+    for (const auto& entry : std::filesystem::directory_iterator(ZIRIRUR_CORPUS_DIR))
+        if (entry.path().extension() == ".htm")
+            pages.push_back(entry.path());
+    std::sort(pages.begin(), pages.end());
+    return pages;
+}
+
+// How many fields each form of a page holds, in the forms' order.
+inline std::vector<int> fieldCounts(const std::shared_ptr<dom::Document>& document) {
+    std::vector<int> counts;
+    for (const auto& form : document->all().tags("FORM").toVector())
+        counts.push_back(form->length());
+    return counts;
+}
+
+// The add-in's walk from a field up to its form, stopping at the body.
+inline std::shared_ptr<dom::Element> walkToForm(std::shared_ptr<dom::Element> element) {
+    while (element && element->tagName() != "FORM" && element->tagName() != "BODY")
+        element = element->parentElement();
+    return element && element->tagName() == "FORM" ? element : nullptr;
+}
+
+// The add-in's hyperlink picker, first half: a hidden DIV pasted at the caret, an empty IMG in
+// it selected. Returns the DIV.
+inline std::shared_ptr<dom::Element> selectHiddenImage(const std::shared_ptr<dom::Document>& doc) {
+    doc->selection().createRange().pasteHTML(
+        "<DIV ID=FPLink1 style='visibility:hidden; position:absolute; top:-1px; left:700px; "
+        "WIDTH: 1px;HEIGHT: 1px;'></DIV>");
+    auto holder = doc->all().tags("DIV").item("FPLink1");
+    if (!holder)
+        return nullptr;
+    holder->insertAdjacentHTML("AfterBegin", "<IMG ID=FPLink2 SRC=''>");
+    auto range = doc->selection().createRange();
+    range.moveToElementText(doc->all().tags("IMG").item("FPLink2"));
+    range.select();
+    return holder;
+}
+
+// Second half, once the selection is a link: the body's DIV selected, the address read from its
+// markup (after "href=" and one character, up to a double quote), the DIV emptied.
+inline std::string takeLinkFromHiddenImage(const std::shared_ptr<dom::Document>& doc) {
+    auto holder = doc->body()->all().tags("DIV").item("FPLink1");
+    if (!holder)
+        return "<no hidden DIV in the body>";
+    auto range = doc->selection().createRange();
+    range.moveToElementText(holder);
+    range.select();
+    std::string markup = range.htmlText();
+    std::size_t at = markup.find("href=");
+    range.pasteHTML("");
+    return at == std::string::npos ? "<no link>"
+                                   : markup.substr(at + 6, markup.find('"', at + 6) - at - 6);
 }
 
 // The add-in's reader of an attribute in an element's markup: the text from after

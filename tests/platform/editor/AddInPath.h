@@ -1,5 +1,12 @@
 #pragma once
 
+#include "platform/dom/Document.h"
+#include "platform/editor/Application.h"
+#include "platform/editor/PageWindow.h"
+#include "platform/editor/Web.h"
+#include "platform/editor/WebFile.h"
+#include "platform/editor/WebFolder.h"
+#include "platform/editor/WebFolders.h"
 #include "platform/sys/Text.h"
 
 #include <string>
@@ -14,4 +21,20 @@ inline std::string addInPathOf(const std::string& address) {
     if (path.size() > 8 && sys::text::upper(path.substr(0, 8)) == "FILE:\\\\\\")
         path = path.substr(8);
     return path;
+}
+
+// The add-in's walk from the active page's address to the page's folder: the address cut after
+// the root folder's address and "/", less the page file's name, then one folder per "/".
+inline editor::WebFolder& pageFolderOf(editor::Application& application) {
+    editor::Web& web = *application.activeWeb();
+    editor::PageWindow& page = *application.activePageWindow();
+    std::string address = page.document()->locationHref();
+    std::string relative = address.substr(web.rootFolder().url().size() + 1);
+    std::string folderPart = relative.substr(0, relative.size() - page.file().name().size());
+    editor::WebFolder* folder = &web.rootFolder();
+    std::size_t start = 0;
+    for (std::size_t slash; (slash = folderPart.find('/', start)) != std::string::npos;
+         start = slash + 1)
+        folder = &folder->folders().item(folderPart.substr(start, slash - start));
+    return *folder;
 }

@@ -17,34 +17,17 @@
 #include "platform/sys/ErrorsIgnored.h"
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/Text.h"
+#include "tests/platform/dom/DomTestSupport.h"
 #include "tests/platform/editor/AddInPath.h"
 #include "tests/platform/sys/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 
 namespace {
 
 using sys::FileSystem;
-
-// The add-in's walk from the page address to the page's folder: the address cut after the
-// root folder's address and "/", less the page file's name, then one folder per "/".
-editor::WebFolder& pageFolderOf(editor::Application& application) {
-    editor::Web& web = *application.activeWeb();
-    editor::PageWindow& page = *application.activePageWindow();
-    std::string address = page.document()->locationHref();
-    std::string root = web.rootFolder().url();
-    std::string relative = address.substr(root.size() + 1);
-    std::string folderPart = relative.substr(0, relative.size() - page.file().name().size());
-    editor::WebFolder* folder = &web.rootFolder();
-    std::size_t start = 0;
-    for (std::size_t slash; (slash = folderPart.find('/', start)) != std::string::npos;
-         start = slash + 1)
-        folder = &folder->folders().item(folderPart.substr(start, slash - start));
-    return *folder;
-}
 
 // The web file of an image as the add-in looks it up; none when the web has none.
 editor::WebFile* webFileOf(editor::Application& application, const std::string& src) {
@@ -78,15 +61,11 @@ protected:
 } // namespace
 
 TEST_F(FormImagesTest, CorpusImagesAreFoundThroughTheirPageFolderAndCopied) {
-    std::vector<std::string> names;
-    for (const auto& entry : std::filesystem::directory_iterator(ZIRIRUR_CORPUS_DIR))
-        if (entry.path().extension() == ".htm")
-            names.push_back(entry.path().filename().string());
-    std::sort(names.begin(), names.end());
-    ASSERT_FALSE(names.empty());
-
+    const auto pages = domtest::corpusPages();
+    ASSERT_FALSE(pages.empty());
     int pagesWithImages = 0;
-    for (const std::string& name : names) {
+    for (const auto& path : pages) {
+        const std::string name = path.filename().string();
         SCOPED_TRACE(name);
         // Two folders down, so that "../" addresses stay inside the web.
         const std::filesystem::path place = std::filesystem::path("forms/saved pages") / name;

@@ -6,11 +6,9 @@
 #include "platform/editor/CommandBars.h"
 #include "platform/editor/HyperlinkDialog.h"
 #include "platform/sys/Error.h"
+#include "tests/platform/dom/DomTestSupport.h"
 
 #include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
 
 namespace {
 
@@ -30,18 +28,6 @@ protected:
     int asked = 0;
 };
 
-// The address as the add-in reads it back from markup: after "href=" and one character, up to
-// the next double quote.
-std::string hrefIn(const std::string& markup) {
-    std::size_t at = markup.find("href=");
-    if (at == std::string::npos)
-        return "";
-    std::string address;
-    for (std::size_t k = at + 6; k + 1 < markup.size() && markup[k] != '"'; ++k)
-        address += markup[k];
-    return address;
-}
-
 } // namespace
 
 TEST_F(HyperlinkTest, TheSelectionBecomesALinkToTheGivenAddress) {
@@ -59,7 +45,7 @@ TEST_F(HyperlinkTest, TheSelectionBecomesALinkToTheGivenAddress) {
     auto link = links.item(0);
     EXPECT_EQ(link->getAttribute("href"), "shop/order.htm?a=1&copy=2");
     EXPECT_EQ(link->innerHTML(), "Visit <B>us</B>");
-    EXPECT_EQ(hrefIn(para->innerHTML()), "shop/order.htm?a=1&copy=2");
+    EXPECT_NE(para->innerHTML().find("href=\"shop/order.htm?a=1&copy=2\""), std::string::npos);
     // The markup parses back to the address: "&" as a reference, a double quote %-escaped so
     // that the address's reader, which stops at a double quote, gets all of it.
     EXPECT_EQ(editor::HyperlinkDialog::linkMarkup("a\"b&c", "x"), "<A href=\"a%22b&amp;c\">x</A>");
@@ -85,37 +71,18 @@ TEST_F(HyperlinkTest, ACancelledDialogChangesNothing) {
 }
 
 // The road by which the add-in asks the editor for an address: a hidden block with an empty
-// image, the image selected, the editor's command run, the address read back from markup.
+// image pasted at the caret, the image selected, the editor's command run, the address read
+// back from the block's markup and the block emptied.
 TEST_F(HyperlinkTest, TheAddInsRoadThroughAHiddenImageGivesTheAddress) {
     application.newPage(
         "<html><body><form name=\"f\"><p id=\"para\">Name</p></form></body></html>");
     auto document = application.activeDocument();
     document->setCaretAtEndOf(document->all().item("para"));
-
-    document->selection().createRange().pasteHTML(
-        "<DIV ID=FPLink1 style='visibility:hidden; position:absolute; top:-1px; left:700px; "
-        "WIDTH: 1px;HEIGHT: 1px;'></DIV>");
-    auto block = document->all().tags("DIV").item("FPLink1");
-    ASSERT_TRUE(block);
-    block->insertAdjacentHTML("AfterBegin", "<IMG ID=FPLink2 SRC=''>");
-    auto image = document->all().tags("IMG").item("FPLink2");
-    ASSERT_TRUE(image);
-    dom::TextRange onImage = document->selection().createRange();
-    onImage.moveToElementText(image);
-    onImage.select();
-
+    ASSERT_TRUE(domtest::selectHiddenImage(document));
     answer("http://example.com/help.htm");
     runHyperlinkCommand();
-
-    block = document->all().tags("DIV").item("FPLink1");
-    ASSERT_TRUE(block);
-    dom::TextRange onBlock = document->selection().createRange();
-    onBlock.moveToElementText(block);
-    onBlock.select();
-    EXPECT_EQ(hrefIn(onBlock.htmlText()), "http://example.com/help.htm");
-
-    onBlock.pasteHTML("");
-    block = document->all().tags("DIV").item("FPLink1");
+    EXPECT_EQ(domtest::takeLinkFromHiddenImage(document), "http://example.com/help.htm");
+    auto block = document->all().tags("DIV").item("FPLink1");
     ASSERT_TRUE(block);
     EXPECT_EQ(block->innerHTML(), "");
 }
@@ -123,44 +90,23 @@ TEST_F(HyperlinkTest, TheAddInsRoadThroughAHiddenImageGivesTheAddress) {
 // The same road on real pages, with the caret right after the first field of the first form:
 // wherever the page puts the hidden block, the address comes back and the emptied block stays.
 TEST_F(HyperlinkTest, TheAddInsRoadGivesTheAddressOnEveryCorpusPage) {
-    std::vector<std::string> pages;
-    for (const auto& entry : std::filesystem::directory_iterator(ZIRIRUR_CORPUS_DIR))
-        if (entry.path().extension() == ".htm")
-            pages.push_back(entry.path().string());
-    std::sort(pages.begin(), pages.end());
+    const auto pages = domtest::corpusPages();
     ASSERT_FALSE(pages.empty());
     answer("../order form.htm?item=1&copy=2#top");
-
-    for (const std::string& page : pages) {
+    for (const auto& page : pages) {
         SCOPED_TRACE(page);
-        application.openPage(page);
+        application.openPage(page.string());
         auto document = application.activeDocument();
         auto form = document->all().tags("FORM").item(0);
         ASSERT_TRUE(form);
         document->setCaretAtEndOf(form->length() > 0 ? form->item(0) : form);
         const int forms = document->all().tags("FORM").length();
-
-        document->selection().createRange().pasteHTML(
-            "<DIV ID=FPLink1 style='visibility:hidden; position:absolute; top:-1px; left:700px; "
-            "WIDTH: 1px;HEIGHT: 1px;'></DIV>");
-        auto block = document->all().tags("DIV").item("FPLink1");
-        ASSERT_TRUE(block);
-        block->insertAdjacentHTML("AfterBegin", "<IMG ID=FPLink2 SRC=''>");
-        auto image = document->all().tags("IMG").item("FPLink2");
-        ASSERT_TRUE(image);
-        dom::TextRange onImage = document->selection().createRange();
-        onImage.moveToElementText(image);
-        onImage.select();
+        ASSERT_TRUE(domtest::selectHiddenImage(document));
         runHyperlinkCommand();
-
-        block = document->body()->all().tags("DIV").item("FPLink1");
-        ASSERT_TRUE(block) << "the block is in the body";
-        dom::TextRange onBlock = document->selection().createRange();
-        onBlock.moveToElementText(block);
-        onBlock.select();
-        EXPECT_EQ(hrefIn(onBlock.htmlText()), "../order form.htm?item=1&copy=2#top");
-        onBlock.pasteHTML("");
-        block = document->all().tags("DIV").item("FPLink1");
+        // The block is read from the body.
+        EXPECT_EQ(domtest::takeLinkFromHiddenImage(document),
+                  "../order form.htm?item=1&copy=2#top");
+        auto block = document->all().tags("DIV").item("FPLink1");
         ASSERT_TRUE(block);
         EXPECT_EQ(block->innerHTML(), "");
         EXPECT_EQ(document->all().tags("FORM").length(), forms);
