@@ -97,29 +97,32 @@ protected:
         return page.string();
     }
 
-    void click(editor::Application& app, const std::string& caption) {
-        zirirurPopups(app).at(0)->controls().item(caption)->execute();
+    // The add-in connected to the editor as at the editor's start.
+    void start() { m_connect.OnConnection(m_app, editor::ConnectMode::Startup, "Zirirur.Connect"); }
+
+    void click(const std::string& caption) {
+        zirirurPopups(m_app).at(0)->controls().item(caption)->execute();
     }
 
     std::vector<std::string> transcript() const { return driver().transcript(); }
 
     std::deque<ui::Driver::Action> m_actions;
     fs::path m_dir;
+    editor::Application m_app;
+    Connect m_connect;
 };
 
 TEST_F(ConnectTest, FreshEditorGetsTheSubmenuFirstUnderToolsWithEightCommandsInOrder) {
-    editor::Application app;
-    const int editorControls = tools(app)->controls().count();
-    Connect connect;
-    connect.OnConnection(app, editor::ConnectMode::Startup, "Zirirur.Connect");
+    const int editorControls = tools(m_app)->controls().count();
+    start();
 
-    EXPECT_EQ(zirirur::FPApp, &app);
-    EXPECT_EQ(connect.boundDocument(), nullptr); // no page was open at connection
-    auto popups = zirirurPopups(app);
+    EXPECT_EQ(zirirur::FPApp, &m_app);
+    EXPECT_EQ(m_connect.boundDocument(), nullptr); // no page was open at connection
+    auto popups = zirirurPopups(m_app);
     ASSERT_EQ(popups.size(), 1u);
-    EXPECT_EQ(tools(app)->controls().item(1), popups[0]);
+    EXPECT_EQ(tools(m_app)->controls().item(1), popups[0]);
     EXPECT_EQ(popups[0]->type(), editor::msoControlPopup);
-    EXPECT_EQ(tools(app)->controls().count(), editorControls + 1);
+    EXPECT_EQ(tools(m_app)->controls().count(), editorControls + 1);
     EXPECT_EQ(buttonsOf(*popups[0]), FreshMenu);
     for (const auto& button : popups[0]->controls().items()) {
         EXPECT_EQ(button->type(), editor::msoControlButton);
@@ -129,134 +132,116 @@ TEST_F(ConnectTest, FreshEditorGetsTheSubmenuFirstUnderToolsWithEightCommandsInO
         EXPECT_EQ(button->lifetime(), editor::Lifetime::Stored);
     }
     EXPECT_EQ(popups[0]->lifetime(), editor::Lifetime::Stored);
-    connect.OnDisconnection(editor::DisconnectMode::HostShutdown);
+
+    // Connecting twice binds each button once.
+    m_connect.OnConnection(m_app, editor::ConnectMode::AfterStartup, "Zirirur.Connect");
+    EXPECT_EQ(zirirurPopups(m_app), popups);
+    EXPECT_EQ(buttonsOf(*popups[0]), FreshMenu);
+    click("Add Form To Favourites");
+    EXPECT_EQ(transcript(), std::vector<std::string>{NoPageLine});
+    m_connect.OnDisconnection(editor::DisconnectMode::HostShutdown);
+    EXPECT_TRUE(zirirurPopups(m_app).empty());
 }
 
-TEST_F(ConnectTest, ConnectionBindsThePageOpenAtThatMomentOnly) {
-    editor::Application app;
-    app.openPage(writePage("<html><body><p>hi</p></body></html>"));
-    Connect connect;
-    connect.OnConnection(app, editor::ConnectMode::Startup, "Zirirur.Connect");
-    EXPECT_EQ(connect.boundDocument(), app.activeDocument());
-    const auto bound = connect.boundDocument();
+TEST_F(ConnectTest, ConnectionBindsThePageOpenThenAndToolsNotBuiltOpenNothing) {
+    m_app.openPage(writePage("<html><body><form><input name=a></form></body></html>"));
+    start();
+    const auto bound = m_connect.boundDocument();
+    EXPECT_EQ(bound, m_app.activeDocument());
+    click("Insert Form Radio Group");
+    click("Remove Form/Form Parts");
+    EXPECT_TRUE(transcript().empty());
+    EXPECT_EQ(zirirur::Dialogs::instance(zirirur::ToolDialog::frmRadioGroup), nullptr);
 
     // A page opened later is not followed.
-    app.newPage("<html><body></body></html>");
-    EXPECT_EQ(connect.boundDocument(), bound);
-    EXPECT_FALSE(connect.FPE_onbeforeupdate());
-    connect.FPE_onafterupdate();
+    m_app.newPage("<html><body></body></html>");
+    EXPECT_EQ(m_connect.boundDocument(), bound);
+    EXPECT_FALSE(m_connect.FPE_onbeforeupdate());
 
-    connect.OnDisconnection(editor::DisconnectMode::UserClosed);
-    EXPECT_EQ(connect.boundDocument(), nullptr);
+    m_connect.OnDisconnection(editor::DisconnectMode::UserClosed);
+    EXPECT_EQ(m_connect.boundDocument(), nullptr);
     EXPECT_EQ(zirirur::FPApp, nullptr);
 }
 
 TEST_F(ConnectTest, ToolCommandsWithoutAnOpenPageSayCommandsNeedAPage) {
-    editor::Application app;
-    Connect connect;
-    connect.OnConnection(app, editor::ConnectMode::Startup, "Zirirur.Connect");
-
+    start();
     for (const char* tool :
          {"Add Form To Favourites", "Remove Form/Form Parts", "Quick Form Components",
           "Form Field Manager", "Insert Form Radio Group"}) {
         driver().clearTranscript();
-        click(app, tool);
+        click(tool);
         EXPECT_EQ(transcript(), std::vector<std::string>{NoPageLine}) << tool;
     }
     driver().clearTranscript();
-    click(app, "Insert Form From Favourites");
+    click("Insert Form From Favourites");
     EXPECT_TRUE(transcript().empty());
 
     // A page window whose page is not ready counts as no page.
-    app.openPage(writePage("<html><body></body></html>"));
-    app.activePageWindow()->setPageState(editor::pageLoading);
+    m_app.openPage(writePage("<html><body></body></html>"));
+    m_app.activePageWindow()->setPageState(editor::pageLoading);
     driver().clearTranscript();
-    click(app, "Form Field Manager");
-    click(app, "Insert Form From Favourites");
+    click("Form Field Manager");
+    click("Insert Form From Favourites");
     EXPECT_EQ(transcript(), std::vector<std::string>{NoPageLine});
     EXPECT_FALSE(zirirur::Dialogs::exists(zirirur::ToolDialog::frmInsertForm));
-    connect.OnDisconnection(editor::DisconnectMode::HostShutdown);
 }
 
 TEST_F(ConnectTest, AboutAndHelpWorkWithoutAPage) {
-    editor::Application app;
-    Connect connect;
-    connect.OnConnection(app, editor::ConnectMode::Startup, "Zirirur.Connect");
-
-    click(app, "Zirirur Help");
-    ASSERT_EQ(sys::Shell::requests().size(), 1u);
-    EXPECT_EQ(sys::Shell::requests()[0], sys::App::path() + "\\Help\\index.htm");
-    EXPECT_TRUE(sys::FileSystem::fileExists(sys::Shell::requests()[0]));
+    start();
+    const std::string help = sys::App::path() + "\\Help\\index.htm";
+    click("Zirirur Help");
+    EXPECT_EQ(sys::Shell::requests(), std::vector<std::string>{help});
+    EXPECT_TRUE(sys::FileSystem::fileExists(help));
 
     then([] { driver().click("Label18"); });
     then([] { driver().click("Label18"); });
     then([] { driver().click("Command1"); });
-    click(app, "About Zirirur");
+    click("About Zirirur");
     EXPECT_EQ(transcript(), (std::vector<std::string>{"form shown: About Zirirur From Dedarav.",
                                                       "form closed: About Zirirur From Dedarav."}));
     // Each click on the maker's line went to the shell, and the box stayed open for the next.
-    EXPECT_EQ(sys::Shell::requests().size(), 3u);
-    EXPECT_EQ(sys::Shell::requests()[1], "http://www.dedarav.example/");
-    EXPECT_EQ(sys::Shell::requests()[2], "http://www.dedarav.example/");
-    connect.OnDisconnection(editor::DisconnectMode::HostShutdown);
+    const std::string maker = "http://www.dedarav.example/";
+    EXPECT_EQ(sys::Shell::requests(), (std::vector<std::string>{help, maker, maker}));
 }
 
 TEST_F(ConnectTest, TheSameDialogInstanceIsShownAgainAndLoadedAfresh) {
-    editor::Application app;
-    Connect connect;
-    connect.OnConnection(app, editor::ConnectMode::Startup, "Zirirur.Connect");
-
+    start();
     then([] { driver().closeTopmost(); });
-    click(app, "About Zirirur");
+    click("About Zirirur");
     ui::Form* first = zirirur::Dialogs::instance(zirirur::ToolDialog::AboutTools1);
     EXPECT_FALSE(first->isLoaded());
 
     bool loadedAgain = false;
     then([&] { loadedAgain = driver().topmostForm() == first && first->isLoaded(); });
     then([] { driver().click("Command1"); });
-    click(app, "About Zirirur");
+    click("About Zirirur");
     EXPECT_TRUE(loadedAgain);
     EXPECT_EQ(zirirur::Dialogs::instance(zirirur::ToolDialog::AboutTools1), first);
     EXPECT_EQ(transcript().size(), 4u);
-    connect.OnDisconnection(editor::DisconnectMode::HostShutdown);
-}
-
-TEST_F(ConnectTest, ToolWhoseDialogIsNotBuiltOpensNothingWithAPageOpen) {
-    editor::Application app;
-    app.openPage(writePage("<html><body><form><input name=a></form></body></html>"));
-    Connect connect;
-    connect.OnConnection(app, editor::ConnectMode::Startup, "Zirirur.Connect");
-    click(app, "Insert Form Radio Group");
-    click(app, "Remove Form/Form Parts");
-    EXPECT_TRUE(transcript().empty());
-    EXPECT_EQ(zirirur::Dialogs::instance(zirirur::ToolDialog::frmRadioGroup), nullptr);
-    connect.OnDisconnection(editor::DisconnectMode::HostShutdown);
 }
 
 TEST_F(ConnectTest, DisconnectionRemovesTheSubmenuAndASecondConnectionBuildsItAgain) {
-    editor::Application app;
-    const int editorControls = tools(app)->controls().count();
-    Connect connect;
-    connect.OnConnection(app, editor::ConnectMode::Startup, "Zirirur.Connect");
-    auto oldHelp = zirirurPopups(app).at(0)->controls().item("Zirirur Help");
+    const int editorControls = tools(m_app)->controls().count();
+    start();
+    auto oldHelp = zirirurPopups(m_app).at(0)->controls().item("Zirirur Help");
 
-    connect.OnDisconnection(editor::DisconnectMode::UserClosed);
-    EXPECT_TRUE(zirirurPopups(app).empty());
+    m_connect.OnDisconnection(editor::DisconnectMode::UserClosed);
+    EXPECT_TRUE(zirirurPopups(m_app).empty());
     EXPECT_EQ(zirirur::FPApp, nullptr);
     EXPECT_FALSE(oldHelp->attached());
 
-    connect.OnConnection(app, editor::ConnectMode::AfterStartup, "Zirirur.Connect");
-    auto popups = zirirurPopups(app);
+    m_connect.OnConnection(m_app, editor::ConnectMode::AfterStartup, "Zirirur.Connect");
+    auto popups = zirirurPopups(m_app);
     ASSERT_EQ(popups.size(), 1u);
     EXPECT_EQ(buttonsOf(*popups[0]), FreshMenu);
-    click(app, "Zirirur Help");
+    click("Zirirur Help");
     EXPECT_EQ(sys::Shell::requests().size(), 1u);
 
     // Disconnecting when the submenu is already gone deletes nothing and still lets go.
     popups[0]->deleteControl();
-    connect.OnDisconnection(editor::DisconnectMode::UserClosed);
+    m_connect.OnDisconnection(editor::DisconnectMode::UserClosed);
     EXPECT_EQ(zirirur::FPApp, nullptr);
-    EXPECT_EQ(tools(app)->controls().count(), editorControls);
+    EXPECT_EQ(tools(m_app)->controls().count(), editorControls);
 }
 
 TEST_F(ConnectTest, StoredSubmenuIsBoundAgainKeepingItsButtonsAndAddingMissingOnesOnTop) {
@@ -272,56 +257,38 @@ TEST_F(ConnectTest, StoredSubmenuIsBoundAgainKeepingItsButtonsAndAddingMissingOn
         zirirurPopups(app).at(0)->controls().item("Zirirur Help")->setFaceId(1000);
     }
 
-    editor::Application app;
-    ASSERT_EQ(app.commandBars().loadLayout(layout), editor::LayoutLoad::Loaded);
-    Connect connect;
-    connect.OnConnection(app, editor::ConnectMode::Startup, "Zirirur.Connect");
-    auto popups = zirirurPopups(app);
+    ASSERT_EQ(m_app.commandBars().loadLayout(layout), editor::LayoutLoad::Loaded);
+    start();
+    auto popups = zirirurPopups(m_app);
     ASSERT_EQ(popups.size(), 1u);
-    const std::vector<std::pair<std::string, int>> expected = {
-        {"Quick Form Components", 240},
-        {"Add Form To Favourites", 137},
-        {"Insert Form From Favourites", 139},
-        {"Remove Form/Form Parts", 1786},
-        {"Form Field Manager", 46},
-        {"Insert Form Radio Group", 446},
-        {"About Zirirur", 487},
-        {"Zirirur Help", 1000},
-    };
+    const std::vector<std::pair<std::string, int>> expected = {{"Quick Form Components", 240},
+                                                               {"Add Form To Favourites", 137},
+                                                               {"Insert Form From Favourites", 139},
+                                                               {"Remove Form/Form Parts", 1786},
+                                                               {"Form Field Manager", 46},
+                                                               {"Insert Form Radio Group", 446},
+                                                               {"About Zirirur", 487},
+                                                               {"Zirirur Help", 1000}};
     EXPECT_EQ(buttonsOf(*popups[0]), expected);
 
     // The stored buttons answer their clicks again, each once.
-    click(app, "Zirirur Help");
-    click(app, "Form Field Manager");
+    click("Zirirur Help");
+    click("Form Field Manager");
     EXPECT_EQ(sys::Shell::requests().size(), 1u);
     EXPECT_EQ(transcript(), std::vector<std::string>{NoPageLine});
-    connect.OnDisconnection(editor::DisconnectMode::HostShutdown);
 }
 
 TEST_F(ConnectTest, ReleasedButtonsNoLongerReachTheAddIn) {
-    editor::Application app;
     std::shared_ptr<editor::CommandBarControl> help;
     {
         Connect connect;
-        connect.OnConnection(app, editor::ConnectMode::Startup, "Zirirur.Connect");
-        help = zirirurPopups(app).at(0)->controls().item("Zirirur Help");
+        connect.OnConnection(m_app, editor::ConnectMode::Startup, "Zirirur.Connect");
+        help = zirirurPopups(m_app).at(0)->controls().item("Zirirur Help");
         // The add-in object goes away without a disconnection (the editor's end).
     }
     help->execute();
     EXPECT_TRUE(sys::Shell::requests().empty());
-    ASSERT_EQ(zirirurPopups(app).size(), 1u); // the submenu itself stays
-}
-
-TEST_F(ConnectTest, ConnectingTwiceBindsEachButtonOnce) {
-    editor::Application app;
-    Connect connect;
-    connect.OnConnection(app, editor::ConnectMode::Startup, "Zirirur.Connect");
-    connect.OnConnection(app, editor::ConnectMode::AfterStartup, "Zirirur.Connect");
-    ASSERT_EQ(zirirurPopups(app).size(), 1u);
-    EXPECT_EQ(zirirurPopups(app)[0]->controls().count(), 8);
-    click(app, "Add Form To Favourites");
-    EXPECT_EQ(transcript(), std::vector<std::string>{NoPageLine});
-    connect.OnDisconnection(editor::DisconnectMode::HostShutdown);
+    ASSERT_EQ(zirirurPopups(m_app).size(), 1u); // the submenu itself stays
 }
 
 } // namespace

@@ -6,40 +6,47 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdlib>
 #include <filesystem>
 
 using namespace zirirur;
 
 TEST(ModText, ReplaceTextReplacesEveryOccurrenceWithoutRegardToCase) {
-    EXPECT_EQ(ReplaceText("a;B;b", "b", "bb"), "a;bb;bb");
-    EXPECT_EQ(ReplaceText("xxx", "x", "xx"), "xxxxxx"); // the replacement is not searched again
-    EXPECT_EQ(ReplaceText("aaaa", "aa", "b"), "bb");    // left to right, never overlapping
-    EXPECT_EQ(ReplaceText("no match here", "zz", "y"), "no match here");
-    EXPECT_EQ(ReplaceText("", "b", "c"), "");
-    EXPECT_EQ(ReplaceText("onFocus=\"a;\"", "ONFOCUS", ""), "=\"a;\"");
-    EXPECT_EQ(ReplaceText("Été, été!", "ÉTÉ", "summer"), "summer, summer!");
-    EXPECT_EQ(ReplaceText("ééAé", "a", "→"), "éé→é");
-    EXPECT_EQ(ReplaceText("file:///C:/a/b.htm", "/", "\\"), "file:\\\\\\C:\\a\\b.htm");
-    EXPECT_EQ(ReplaceText("keep", "", "x"), "keep"); // an empty Find gives no endless loop
+    // The replacement is not searched again; matches go left to right, never overlapping; an
+    // empty Find gives no endless loop.
+    const std::array<const char*, 4> cases[] = {{"a;B;b", "b", "bb", "a;bb;bb"},
+                                                {"xxx", "x", "xx", "xxxxxx"},
+                                                {"aaaa", "aa", "b", "bb"},
+                                                {"no match here", "zz", "y", "no match here"},
+                                                {"", "b", "c", ""},
+                                                {"onFocus=\"a;\"", "ONFOCUS", "", "=\"a;\""},
+                                                {"Été, été!", "ÉTÉ", "summer", "summer, summer!"},
+                                                {"ééAé", "a", "→", "éé→é"},
+                                                {"keep", "", "x", "keep"}};
+    for (const auto& [text, find, with, result] : cases)
+        EXPECT_EQ(ReplaceText(text, find, with), result) << text << " " << find;
 }
 
 TEST(ModText, TextBetweenTakesTheFirstStartMarkAndTheNextEndMark) {
-    EXPECT_EQ(TextBetween("[Name](Desc)", "[", "]"), "Name");
-    EXPECT_EQ(TextBetween("[Name](Desc)", "(", ")"), "Desc");
-    EXPECT_EQ(TextBetween("[Name](Desc)", "(", "]"), ""); // the "]" lies before the "("
-    EXPECT_EQ(TextBetween("[Name](Desc)", "{", "}"), "");
-    EXPECT_EQ(TextBetween("[Name](Desc", "(", ")"), "");
-    EXPECT_EQ(TextBetween("a[PART1]body[/part1]b", "[part1]", "[/PART1]"), "body");
-    EXPECT_EQ(TextBetween("x[]y", "[", "]"), "");
-    EXPECT_EQ(TextBetween("[a][b]", "[", "]"), "a");
-    EXPECT_EQ(TextBetween("abXb", "ab", "b"),
-              "X"); // an end mark inside the start mark does not count
-    EXPECT_EQ(TextBetween("«é»(x)", "«", "»"), "é");
-    EXPECT_EQ(TextBetween("ZirirurStatus('Hi');", "ZirirurStatus('", "');"), "Hi");
+    // An end mark before the start mark, or inside it, does not count.
+    const std::array<const char*, 4> cases[] = {
+        {"[Name](Desc)", "[", "]", "Name"},
+        {"[Name](Desc)", "(", ")", "Desc"},
+        {"[Name](Desc)", "(", "]", ""},
+        {"[Name](Desc)", "{", "}", ""},
+        {"[Name](Desc", "(", ")", ""},
+        {"a[PART1]body[/part1]b", "[part1]", "[/PART1]", "body"},
+        {"x[]y", "[", "]", ""},
+        {"[a][b]", "[", "]", "a"},
+        {"abXb", "ab", "b", "X"},
+        {"«é»(x)", "«", "»", "é"},
+        {"ZirirurStatus('Hi');", "ZirirurStatus('", "');", "Hi"}};
+    for (const auto& [text, start, end, between] : cases)
+        EXPECT_EQ(TextBetween(text, start, end), between) << text << " " << start << end;
 }
 
-TEST(ModText, FileExistsAnswersOnlyForAMissingFile) {
+TEST(ModText, FileExistsAnswersOnlyForAMissingFileAndReadFileGivesTheWholeFile) {
     TempFolder dir;
     dir.writeRaw("here.txt", "x");
     std::filesystem::create_directory(dir.native("Folder"));
@@ -49,10 +56,7 @@ TEST(ModText, FileExistsAnswersOnlyForAMissingFile) {
     // Other errors reach the caller, with their own numbers.
     EXPECT_EQ(errorNumberOf([&] { FileExists(dir.windows("NoFolder\\here.txt")); }), 76);
     EXPECT_EQ(errorNumberOf([&] { FileExists(dir.windows("Folder")); }), 75);
-}
 
-TEST(ModText, ReadFileGivesTheWholeFileAsText) {
-    TempFolder dir;
     dir.writeRaw("desc.txt", "Caf\xE9 \x96 \x80"
                              "5\r\nline two\r\n");
     EXPECT_EQ(ReadFile(dir.windows("desc.txt")), "Café – €5\r\nline two\r\n");
@@ -64,20 +68,15 @@ TEST(ModText, ReadFileGivesTheWholeFileAsText) {
 }
 
 TEST(ModText, IsValidFavNameTakesLettersDigitsHyphensAndBlanks) {
-    EXPECT_TRUE(IsValidFavName("My Form-2"));
-    EXPECT_TRUE(IsValidFavName("abc123"));
-    EXPECT_TRUE(IsValidFavName(" "));
-    EXPECT_FALSE(IsValidFavName("My_Form"));
-    EXPECT_FALSE(IsValidFavName(""));
-    EXPECT_FALSE(IsValidFavName("é"));
-    EXPECT_FALSE(IsValidFavName("caf€"));
-    EXPECT_FALSE(IsValidFavName("a\tb"));
-    EXPECT_FALSE(IsValidFavName("a/b"));
-    EXPECT_FALSE(IsValidFavName("a\\b"));
-    EXPECT_FALSE(IsValidFavName("..")); // would name a file outside the store
-    EXPECT_FALSE(IsValidFavName(std::string("a\0b", 3)));
-    EXPECT_TRUE(IsValidFavName(std::string(40000, 'a'))); // long names are checked to the end
-    EXPECT_FALSE(IsValidFavName(std::string(40000, 'a') + "_"));
+    // Long names are checked to the end; ".." would name a file outside the store.
+    for (const std::string& name : {std::string("My Form-2"), std::string("abc123"),
+                                    std::string(" "), std::string(40000, 'a')})
+        EXPECT_TRUE(IsValidFavName(name)) << name;
+    for (const std::string& name :
+         {std::string("My_Form"), std::string(""), std::string("é"), std::string("caf€"),
+          std::string("a\tb"), std::string("a/b"), std::string("a\\b"), std::string(".."),
+          std::string("a\0b", 3), std::string(40000, 'a') + "_"})
+        EXPECT_FALSE(IsValidFavName(name)) << name;
 }
 
 TEST(ModText, ShellOpenHandsTheTargetToTheShell) {

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <utility>
+
 using namespace zirirur;
 
 TEST(ColorText, MakeHTMLColorPadsEachComponent) {
@@ -10,32 +12,23 @@ TEST(ColorText, MakeHTMLColorPadsEachComponent) {
     EXPECT_EQ(MakeHTMLColor(16, 15, 1), "#100F01");
 }
 
-TEST(ColorText, HexDigitValueTakesUpperCaseDigitsOnly) {
-    EXPECT_EQ(HexDigitValue("0"), 0);
-    EXPECT_EQ(HexDigitValue("9"), 9);
-    EXPECT_EQ(HexDigitValue("A"), 10);
-    EXPECT_EQ(HexDigitValue("F"), 15);
-    EXPECT_EQ(HexDigitValue("a"), 0);
-    EXPECT_EQ(HexDigitValue("G"), 0);
-    EXPECT_EQ(HexDigitValue("#"), 0);
-    EXPECT_EQ(HexDigitValue(""), 0);
-    EXPECT_EQ(HexDigitValue("AB"), 0);
+TEST(ColorText, HexDigitValueTakesOneUpperCaseDigitOnly) {
+    const std::pair<const char*, int> cases[] = {{"0", 0}, {"9", 9}, {"A", 10}, {"F", 15}, {"a", 0},
+                                                 {"G", 0}, {"#", 0}, {"", 0},   {"AB", 0}};
+    for (const auto& [digit, value] : cases)
+        EXPECT_EQ(HexDigitValue(digit), value) << digit;
 }
 
 TEST(ColorText, WhatRGBReadsSixDigitsWithOrWithoutTheSign) {
-    EXPECT_EQ(WhatRGB("#FF0000"), 0x0000FF);
-    EXPECT_EQ(WhatRGB("FF0000"), 0x0000FF);
-    EXPECT_EQ(WhatRGB("#0A00FF"), 0xFF000A);
-    EXPECT_EQ(WhatRGB("#ff0000"), 0); // lower-case digits count as 0
-    EXPECT_EQ(WhatRGB("#FFF"), 0);    // too short
-    EXPECT_EQ(WhatRGB(""), 0);
-    EXPECT_EQ(WhatRGB("AABBCCDD"), 0xAA + 256 * 0xBB + 65536 * 0xDD);
-    EXPECT_EQ(WhatRGB("#AABBCCDD"), 0xBB + 256 * 0xCC + 65536 * 0xDD);
-    EXPECT_EQ(WhatRGB("#ABCDE"), 10 + 256 * 0xBC + 65536 * 0xDE);
-    EXPECT_EQ(WhatRGB("#GGHHII"), 0);
-    // Characters, not bytes: five euro signs are too short, and "é" counts as one non-digit.
-    EXPECT_EQ(WhatRGB("€€€€€"), 0);
-    EXPECT_EQ(WhatRGB("#éFFFFF"), 0x0F + 256 * 0xFF + 65536 * 0xFF);
-    EXPECT_EQ(MakeHTMLColor(0x12, 0xAB, 0xEF), "#12ABEF");
-    EXPECT_EQ(WhatRGB(MakeHTMLColor(0x12, 0xAB, 0xEF)), 0x12 + 256 * 0xAB + 65536 * 0xEF);
+    // Lower-case digits and other non-digits count as 0; under six characters is black. Eight
+    // digits without the sign read AA, BB and DD; with it, the last six characters ("#ABCDE":
+    // "#A", "BC", "DE"). Characters, not bytes: five euro signs are too short, "é" is one.
+    const std::pair<const char*, int> cases[] = {
+        {"#FF0000", 0x0000FF},   {"FF0000", 0x0000FF}, {"#0A00FF", 0xFF000A},
+        {"#ff0000", 0},          {"#FFF", 0},          {"", 0},
+        {"#GGHHII", 0},          {"€€€€€", 0},         {"AABBCCDD", 0xDDBBAA},
+        {"#AABBCCDD", 0xDDCCBB}, {"#ABCDE", 0xDEBC0A}, {"#éFFFFF", 0xFFFF0F}};
+    for (const auto& [text, color] : cases)
+        EXPECT_EQ(WhatRGB(text), color) << text;
+    EXPECT_EQ(WhatRGB(MakeHTMLColor(0x12, 0xAB, 0xEF)), 0xEFAB12);
 }

@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <string>
+#include <utility>
 
 using namespace zirirur;
 
@@ -17,42 +19,24 @@ std::string html(std::int32_t color) {
                          static_cast<std::int16_t>(GetBlue(color)));
 }
 
-void expectHSL(const HSLColor& hsl, std::int32_t hue, std::int32_t sat, std::int32_t lum) {
-    EXPECT_EQ(hsl.Hue, hue);
-    EXPECT_EQ(hsl.Sat, sat);
-    EXPECT_EQ(hsl.Lum, lum);
-}
-
-std::int32_t rgb(std::int32_t r, std::int32_t g, std::int32_t b) {
-    return r + 256 * g + 65536 * b;
-}
-
 } // namespace
 
 TEST(VadiduLibColor, NearestRoundsHalfToEven) {
-    EXPECT_EQ(nearest(0.5), 0);
-    EXPECT_EQ(nearest(1.5), 2);
-    EXPECT_EQ(nearest(2.5), 2);
-    EXPECT_EQ(nearest(119.53), 120);
-    EXPECT_EQ(nearest(-0.5), 0);
-    EXPECT_EQ(nearest(-1.5), -2);
-    EXPECT_EQ(nearest(-2.5), -2);
-    EXPECT_EQ(nearest(-2.6), -3);
-    EXPECT_EQ(nearest(2147483647.4), INT_MAX);
+    const std::pair<double, int> cases[] = {{0.5, 0},      {1.5, 2},   {2.5, 2},
+                                            {119.53, 120}, {-0.5, 0},  {-1.5, -2},
+                                            {-2.5, -2},    {-2.6, -3}, {2147483647.4, INT_MAX}};
+    for (const auto& [x, whole] : cases)
+        EXPECT_EQ(nearest(x), whole) << x;
     EXPECT_EQ(errorNumberOf([] { nearest(3e9); }), sys::ErrOverflow);
 }
 
 TEST(VadiduLibColor, HSLToRGBOnTheScaleOf256) {
-    EXPECT_EQ(HSLToRGB({0, 240, 120}), 0x0000FF);
-    EXPECT_EQ(HSLToRGB({12, 240, 120}), rgb(255, 77, 0));
-    EXPECT_EQ(html(HSLToRGB({40, 240, 120})), "#FFFF00");
-    EXPECT_EQ(html(HSLToRGB({200, 240, 120})), "#FF00FF");
-    EXPECT_EQ(html(HSLToRGB({185, 240, 120})), "#A000FF");
+    // Colours as 0xBBGGRR; full colours are the named hues below.
     for (std::int32_t hue : {0, 77, 240}) {
         EXPECT_EQ(HSLToRGB({hue, 0, 240}), 0xFFFFFF); // 256 clamped
         EXPECT_EQ(HSLToRGB({hue, 0, 239}), 0xFFFFFF);
-        EXPECT_EQ(HSLToRGB({hue, 0, 120}), rgb(128, 128, 128));
-        EXPECT_EQ(HSLToRGB({hue, 0, 1}), rgb(1, 1, 1));
+        EXPECT_EQ(HSLToRGB({hue, 0, 120}), 0x808080);
+        EXPECT_EQ(HSLToRGB({hue, 0, 1}), 0x010101);
     }
     EXPECT_EQ(html(HSLToRGB({0, 240, 225})), "#FFE0E0"); // light shades take the other M2
     EXPECT_EQ(HSLToRGB({0, 0, -10}), 0);                 // below 0 clamps to 0
@@ -60,37 +44,36 @@ TEST(VadiduLibColor, HSLToRGBOnTheScaleOf256) {
 }
 
 TEST(VadiduLibColor, HueToRGBFoldsTheHueOnce) {
-    // M1 = 0, M2 = 240: rising edge below 40, M2 up to 120, falling to 160, M1 after.
-    EXPECT_EQ(HueToRGB(0, 240, 20), 120);
-    EXPECT_EQ(HueToRGB(0, 240, 40), 240);
-    EXPECT_EQ(HueToRGB(0, 240, 140), 120);
-    EXPECT_EQ(HueToRGB(0, 240, 160), 0);
-    EXPECT_EQ(HueToRGB(0, 240, -220), 120);   // 20
-    EXPECT_EQ(HueToRGB(0, 240, 260), 120);    // 20
-    EXPECT_EQ(HueToRGB(0, 240, 240), 0);      // 240 stays 240
-    EXPECT_EQ(HueToRGB(0, 240, 500), 0);      // folded once only: 260 is past every edge
-    EXPECT_EQ(HueToRGB(0, 240, -500), -1560); // -260: the rising edge, far below 0
+    // M1 = 0, M2 = 240: rising edge below 40, M2 up to 120, falling to 160, M1 after. -220 and
+    // 260 fold to 20, 240 stays; 500 folds once only, to 260, past every edge; -500 folds to
+    // -260, on the rising edge far below 0.
+    const std::pair<int, int> cases[] = {{20, 120}, {40, 240},   {140, 120},
+                                         {160, 0},  {-220, 120}, {260, 120},
+                                         {240, 0},  {500, 0},    {-500, -1560}};
+    for (const auto& [hue, value] : cases)
+        EXPECT_EQ(HueToRGB(0, 240, hue), value) << hue;
 }
 
 TEST(VadiduLibColor, RGBToHSLFromTheLargestAndSmallestComponent) {
-    expectHSL(RGBToHSL(0xFFFFFF), 0, 0, 239);
-    expectHSL(RGBToHSL(0), 0, 0, 0);
-    expectHSL(RGBToHSL(rgb(128, 128, 128)), 0, 0, 120);
-    expectHSL(RGBToHSL(0x0000FF), 0, 240, 120);
-    expectHSL(RGBToHSL(rgb(255, 128, 128)), 0, 236, 180);
-    expectHSL(RGBToHSL(rgb(1, 2, 3)), 140, 120, 2);
-    expectHSL(RGBToHSL(rgb(255, 0, 255)), 200, 240, 120); // -40 wrapped
-    expectHSL(RGBToHSL(rgb(255, 255, 0)), 40, 240, 120);  // red branch decides a tie
-    expectHSL(RGBToHSL(rgb(0, 255, 255)), 120, 240, 120); // green branch
-    expectHSL(RGBToHSL(rgb(255, 0, 26)), 236, 240, 120);
-    expectHSL(RGBToHSL(static_cast<std::int32_t>(0xFF0000FFu)), 0, 240, 120); // top byte ignored
+    auto hsl = [](std::int32_t color) {
+        const HSLColor c = RGBToHSL(color);
+        return std::to_string(c.Hue) + " " + std::to_string(c.Sat) + " " + std::to_string(c.Lum);
+    };
+    // Colours as 0xBBGGRR. Magenta's -40 wraps; red's branch decides the tie of yellow; cyan
+    // takes green's branch; the top byte is ignored (-0xFFFF01 is 0xFF0000FF).
+    const std::pair<std::int32_t, const char*> cases[] = {
+        {0xFFFFFF, "0 0 239"},     {0, "0 0 0"},
+        {0x808080, "0 0 120"},     {0x0000FF, "0 240 120"},
+        {0x8080FF, "0 236 180"},   {0x030201, "140 120 2"},
+        {0xFF00FF, "200 240 120"}, {0x00FFFF, "40 240 120"},
+        {0xFFFF00, "120 240 120"}, {0x1A00FF, "236 240 120"},
+        {-0xFFFF01, "0 240 120"}};
+    for (const auto& [color, expected] : cases)
+        EXPECT_EQ(hsl(color), expected) << std::hex << color;
 }
 
 TEST(VadiduLibColor, ComponentsAndExtremes) {
-    const std::int32_t c = rgb(0x12, 0x34, 0x56);
-    EXPECT_EQ(GetRed(c), 0x12);
-    EXPECT_EQ(GetGreen(c), 0x34);
-    EXPECT_EQ(GetBlue(c), 0x56);
+    EXPECT_EQ(html(0x563412), "#123456");
     EXPECT_EQ(GetBlue(static_cast<std::int32_t>(0x80FF0000u)), 0xFF); // system colour bits
 
     EXPECT_EQ(MaxOf(1, 3, 2), 3);

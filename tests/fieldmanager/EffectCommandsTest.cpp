@@ -166,14 +166,16 @@ TEST(EffectCommands, APagesOwnScriptSurvivesEveryEffect) {
     page.placeCursor("own");
     frmManFields dialog;
     std::vector<ui::Driver::Action> actions{act::select("List1", "own")};
-    auto keepsOwn = act::inspect([&] {
-        EXPECT_THAT(attribute(page, "own", "onfocus"), HasSubstr(own));
-        EXPECT_THAT(attribute(page, "own", "onblur"), HasSubstr("done(this)"));
-    });
-    for (const char* command : {"Command12", "Command15", "Command17"}) {
-        actions.push_back(act::click(command));
-        actions.push_back(keepsOwn);
-    }
+    auto clickEach = [&](std::initializer_list<const char*> commands) {
+        for (const char* command : commands) {
+            actions.push_back(act::click(command));
+            actions.push_back(act::inspect([&] {
+                EXPECT_THAT(attribute(page, "own", "onfocus"), HasSubstr(own));
+                EXPECT_THAT(attribute(page, "own", "onblur"), HasSubstr("done(this)"));
+            }));
+        }
+    };
+    clickEach({"Command12", "Command15", "Command17"});
     actions.push_back(act::select("lstEffect", "Other Functions"));
     actions.push_back(act::set("txtStatus", "Status"));
     actions.push_back(act::click("Command8"));
@@ -183,21 +185,12 @@ TEST(EffectCommands, APagesOwnScriptSurvivesEveryEffect) {
         EXPECT_EQ(attribute(page, "own", "onblur"),
                   "done(this);VQRMakeUpper(this);ZirirurNumberOnly(this);ZirirurStatus(' ');");
     }));
-    for (const char* command : {"Command21", "Command22", "Command9"}) {
-        actions.push_back(act::click(command));
-        actions.push_back(keepsOwn);
-    }
+    clickEach({"Command21", "Command22", "Command9"});
     actions.push_back(act::select("lstEffect", "Basic Text Style"));
-    for (const char* command : {"Command27", "Command24", "Command28", "Command26"}) {
-        actions.push_back(act::click(command));
-        actions.push_back(keepsOwn);
-    }
+    clickEach({"Command27", "Command24", "Command28", "Command26"});
     actions.push_back(act::select("List1", "own"));
     actions.push_back(act::select("lstEffect", "Text Functions"));
-    for (const char* command : {"Command13", "Command16", "Command18", "Command11", "Command14"}) {
-        actions.push_back(act::click(command));
-        actions.push_back(keepsOwn);
-    }
+    clickEach({"Command13", "Command16", "Command18", "Command11", "Command14"});
     page.run(dialog, actions);
 
     // Every effect is gone again; what remains is the page's own text, each closed by ";".

@@ -1,8 +1,11 @@
 #include "fieldmanager/NumberReading.h"
 #include "fieldmanager/frmManFields.h"
 #include "platform/sys/Error.h"
+#include "tests/platform/sys/ErrorNumber.h"
 
 #include <gtest/gtest.h>
+
+#include <utility>
 
 namespace {
 
@@ -27,29 +30,18 @@ TEST(NumberReading, WritesAtMostFifteenSignificantDigits) {
 }
 
 TEST(NumberReading, TooLargeANumberIsAnOverflow) {
-    try {
-        NumberReading::normalised("1E400");
-        FAIL() << "no error";
-    } catch (const sys::Error& error) {
-        EXPECT_EQ(error.number(), sys::ErrOverflow);
-    }
+    EXPECT_EQ(errorNumberOf([] { NumberReading::normalised("1E400"); }), sys::ErrOverflow);
     EXPECT_EQ(NumberReading::normalised("1E-400"), "0");
 }
 
 TEST(WhatLocalRGB, ReadsColourTextWithOrWithoutTheNumberSign) {
-    using zirirur::frmManFields;
-    EXPECT_EQ(frmManFields::WhatLocalRGB("#FF8000"), 0x0080FF);
-    EXPECT_EQ(frmManFields::WhatLocalRGB("FF8000"), 0x0080FF);
-    EXPECT_EQ(frmManFields::WhatLocalRGB("#FFF"), 0);
-    EXPECT_EQ(frmManFields::WhatLocalRGB(""), 0);
-    // Lower-case digits count as 0.
-    EXPECT_EQ(frmManFields::WhatLocalRGB("#ff0000"), 0);
-    // Eight digits without the sign: the pairs AA, BB and the last two, DD.
-    EXPECT_EQ(frmManFields::WhatLocalRGB("AABBCCDD"), 0xDDBBAA);
-    // With the sign, the last six characters.
-    EXPECT_EQ(frmManFields::WhatLocalRGB("#AABBCCDD"), 0xDDCCBB);
-    // Six characters with the sign: the pairs "#A", "BC", "DE".
-    EXPECT_EQ(frmManFields::WhatLocalRGB("#ABCDE"), 0xDEBC0A);
+    // Lower-case digits count as 0. Eight digits without the sign: the pairs AA, BB and the
+    // last two, DD; with it, the last six characters; six with the sign: "#A", "BC", "DE".
+    const std::pair<const char*, int> cases[] = {
+        {"#FF8000", 0x0080FF},  {"FF8000", 0x0080FF},    {"#FFF", 0},          {"#ff0000", 0},
+        {"AABBCCDD", 0xDDBBAA}, {"#AABBCCDD", 0xDDCCBB}, {"#ABCDE", 0xDEBC0A}, {"", 0}};
+    for (const auto& [text, color] : cases)
+        EXPECT_EQ(zirirur::frmManFields::WhatLocalRGB(text), color) << text;
 }
 
 } // namespace

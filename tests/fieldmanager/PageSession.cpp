@@ -47,7 +47,11 @@ PageSession::PageSession() {
     std::string pattern = (fs::temp_directory_path() / "zr-fm-XXXXXX").string();
     const char* made = ::mkdtemp(pattern.data());
     m_root = made != nullptr ? made : "";
-    makeFolders();
+    fs::create_directories(webFolder());
+    fs::create_directories(installFolder() + "/Scripts");
+    writeFile(installFolder() + "/Scripts/vqrtext.fps", TextScript);
+    writeFile(installFolder() + "/Scripts/vqrstatus.fps", StatusScript);
+    sys::App::setPath(sys::FileSystem::windowsPath(installFolder()));
     ui::Driver::instance().reset();
     ui::Driver::instance().setTranscript(nullptr);
     zirirur::FPApp = &m_app;
@@ -76,14 +80,6 @@ PageSession::~PageSession() {
     ui::Driver::instance().reset();
     std::error_code ignored;
     fs::remove_all(m_root, ignored);
-}
-
-void PageSession::makeFolders() {
-    fs::create_directories(webFolder());
-    fs::create_directories(installFolder() + "/Scripts");
-    writeFile(installFolder() + "/Scripts/vqrtext.fps", TextScript);
-    writeFile(installFolder() + "/Scripts/vqrstatus.fps", StatusScript);
-    sys::App::setPath(sys::FileSystem::windowsPath(installFolder()));
 }
 
 void PageSession::removeScriptFile(const std::string& fileName) {
@@ -170,6 +166,11 @@ std::string shown(const std::string& name) {
         return list->text();
     ADD_FAILURE() << name << " shows no text";
     return {};
+}
+
+void expectShown(const Shown& controlsAndTexts) {
+    for (const auto& [control, text] : controlsAndTexts)
+        EXPECT_EQ(shown(control), text) << control;
 }
 
 std::vector<std::string> rows(const std::string& name) {

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace dom {
@@ -52,7 +53,6 @@ public:
 
 private:
     PageSession();
-    void makeFolders();
 
     std::string m_root;
     std::string m_pagePath;
@@ -72,5 +72,8 @@ ui::Driver::Action inspect(std::function<void()> look);
 // The value shown by a control of the topmost form: a label's caption, a box's text, a
 // list's selected row.
 std::string shown(const std::string& control);
+// Expects each named control of the topmost form to show its text.
+using Shown = std::vector<std::pair<std::string, std::string>>;
+void expectShown(const Shown& controlsAndTexts);
 // Every row of a list of the topmost form.
 std::vector<std::string> rows(const std::string& list);

@@ -14,6 +14,7 @@ namespace {
 
 using testing::ElementsAre;
 using testing::HasSubstr;
+using testing::IsEmpty;
 using zirirur::frmManFields;
 
 bool isShown(const std::string& control) {
@@ -28,14 +29,6 @@ std::vector<std::string> errorLines(const std::vector<std::string>& transcript) 
     return errors;
 }
 
-// The field names of the first form of a document, in order.
-std::vector<std::string> fieldNames(const std::shared_ptr<dom::Element>& form) {
-    std::vector<std::string> names;
-    for (int i = 0; i < form->length(); ++i)
-        names.push_back(form->item(i)->getProperty("Name"));
-    return names;
-}
-
 TEST(frmManFields, ListsTheFieldsOfTheFormThatHoldsTheCursor) {
     PageSession page("fm-table-form.htm");
     page.placeCursor("amount");
@@ -43,74 +36,60 @@ TEST(frmManFields, ListsTheFieldsOfTheFormThatHoldsTheCursor) {
     const std::string before = page.document()->serialize();
 
     const auto transcript = page.run(
-        dialog, {act::inspect([&] {
-                     // Hidden fields, buttons and image inputs all have their rows, in the form's
-                     // order.
-                     EXPECT_THAT(rows("List1"), ElementsAre("customer", "code", "amount", "notes",
-                                                            "size", "calc", "go", "send"));
-                     EXPECT_EQ(shown("Text3"), "order");
-                     // The first field is current, whatever field holds the cursor.
-                     EXPECT_EQ(shown("List1"), "customer");
-                     EXPECT_EQ(shown("txtName"), "customer");
-                     EXPECT_EQ(shown("txtValue"), "Ann");
-                     EXPECT_EQ(shown("txtType"), "text");
-                     EXPECT_EQ(shown("lstEffect"), "Text Functions");
-                     EXPECT_TRUE(isShown("Frame7"));
-                     EXPECT_FALSE(isShown("Frame2"));
-                     EXPECT_FALSE(isShown("Frame8"));
-                     EXPECT_FALSE(isShown("Frame3"));
-                     // The states come from the page's own attributes.
-                     EXPECT_EQ(shown("txtStatusOn"), "ON");
-                     EXPECT_EQ(shown("txtStatus"), "Your name");
-                     EXPECT_EQ(shown("txtUpperOnlyOn"), "ON");
-                     EXPECT_EQ(shown("txtLowerOnlyOn"), "OFF");
-                     EXPECT_EQ(shown("txtNumOnlyOn"), "OFF");
-                     EXPECT_EQ(shown("txtCharLimitOn"), "OFF");
-                     EXPECT_EQ(shown("txtCharLimit"), "50");
-                     EXPECT_EQ(shown("lblLockOn"), "OFF");
-                     EXPECT_EQ(shown("lblBoldFont"), "OFF");
-                     EXPECT_EQ(shown("txtHigh"), "OFF");
-                     // The nine lists keep in step.
-                     EXPECT_THAT(rows("List5"),
-                                 ElementsAre("YES", "NO", "NO", "NO", "NO", "NO", "NO", "NO"));
-                     EXPECT_THAT(rows("List8"),
-                                 ElementsAre("YES", "NO", "NO", "NO", "NO", "NO", "NO", "NO"));
-                     EXPECT_THAT(rows("List10"),
-                                 ElementsAre("NO", "NO", "NO", "NO", "NO", "NO", "NO", "YES"));
-                     EXPECT_EQ(rows("List11").size(), 8u);
-                     EXPECT_FALSE(isShown("List4"));
-                 }),
-                 act::select("List1", "amount"), act::inspect([&] {
-                     EXPECT_EQ(shown("txtType"), "text");
-                     EXPECT_EQ(shown("txtCharLimitOn"), "ON");
-                     EXPECT_EQ(shown("txtCharLimit"), "4");
-                     EXPECT_EQ(shown("txtNumOnlyOn"), "ON");
-                     EXPECT_EQ(shown("txtUpperOnlyOn"), "OFF");
-                     // No status on this field: the label says so, the box keeps the last text.
-                     EXPECT_EQ(shown("txtStatusOn"), "OFF");
-                     EXPECT_EQ(shown("txtStatus"), "Your name");
-                 }),
-                 act::select("List1", "notes"), act::inspect([&] {
-                     EXPECT_EQ(shown("txtType"), "textarea");
-                     EXPECT_EQ(shown("txtValue"), "none");
-                     EXPECT_EQ(shown("txtCharLimit"), "4");
-                 }),
-                 act::select("List1", "size"), act::inspect([&] {
-                     EXPECT_EQ(shown("txtType"), "select-one");
-                     EXPECT_EQ(shown("txtValue"), "l");
-                 }),
-                 act::select("List1", "send"), act::inspect([&] {
-                     EXPECT_EQ(shown("txtType"), "submit");
-                     EXPECT_EQ(shown("lblLockOn"), "ON");
-                     EXPECT_EQ(shown("lblBoldFont"), "ON");
-                 }),
-                 act::select("lstEffect", "Other Functions"), act::inspect([&] {
-                     EXPECT_TRUE(isShown("Frame8"));
-                     EXPECT_FALSE(isShown("Frame7"));
-                 })});
+        dialog,
+        {act::inspect([&] {
+             // Hidden fields, buttons and image inputs all have their rows, in the form's order.
+             EXPECT_THAT(rows("List1"), ElementsAre("customer", "code", "amount", "notes", "size",
+                                                    "calc", "go", "send"));
+             // The first field is current, whatever field holds the cursor; the states come
+             // from the page's own attributes.
+             const Shown first = {{"Text3", "order"},       {"List1", "customer"},
+                                  {"txtName", "customer"},  {"txtValue", "Ann"},
+                                  {"txtType", "text"},      {"lstEffect", "Text Functions"},
+                                  {"txtStatusOn", "ON"},    {"txtStatus", "Your name"},
+                                  {"txtUpperOnlyOn", "ON"}, {"txtLowerOnlyOn", "OFF"},
+                                  {"txtNumOnlyOn", "OFF"},  {"txtCharLimitOn", "OFF"},
+                                  {"txtCharLimit", "50"},   {"lblLockOn", "OFF"},
+                                  {"lblBoldFont", "OFF"},   {"txtHigh", "OFF"}};
+             expectShown(first);
+             EXPECT_TRUE(isShown("Frame7"));
+             for (const char* frame : {"Frame2", "Frame8", "Frame3"})
+                 EXPECT_FALSE(isShown(frame)) << frame;
+             // The nine lists keep in step.
+             EXPECT_THAT(rows("List5"),
+                         ElementsAre("YES", "NO", "NO", "NO", "NO", "NO", "NO", "NO"));
+             EXPECT_THAT(rows("List8"),
+                         ElementsAre("YES", "NO", "NO", "NO", "NO", "NO", "NO", "NO"));
+             EXPECT_THAT(rows("List10"),
+                         ElementsAre("NO", "NO", "NO", "NO", "NO", "NO", "NO", "YES"));
+             EXPECT_EQ(rows("List11").size(), 8u);
+             EXPECT_FALSE(isShown("List4"));
+         }),
+         act::select("List1", "amount"),
+         // No status on this field: the label says so, the box keeps the last text.
+         act::inspect([&] {
+             const Shown amount = {{"txtType", "text"},       {"txtCharLimitOn", "ON"},
+                                   {"txtCharLimit", "4"},     {"txtNumOnlyOn", "ON"},
+                                   {"txtUpperOnlyOn", "OFF"}, {"txtStatusOn", "OFF"},
+                                   {"txtStatus", "Your name"}};
+             expectShown(amount);
+         }),
+         act::select("List1", "notes"), act::inspect([&] {
+             expectShown({{"txtType", "textarea"}, {"txtValue", "none"}, {"txtCharLimit", "4"}});
+         }),
+         act::select("List1", "size"), act::inspect([&] {
+             expectShown({{"txtType", "select-one"}, {"txtValue", "l"}});
+         }),
+         act::select("List1", "send"), act::inspect([&] {
+             expectShown({{"txtType", "submit"}, {"lblLockOn", "ON"}, {"lblBoldFont", "ON"}});
+         }),
+         act::select("lstEffect", "Other Functions"), act::inspect([&] {
+             EXPECT_TRUE(isShown("Frame8"));
+             EXPECT_FALSE(isShown("Frame7"));
+         })});
 
     EXPECT_THAT(transcript.front(), HasSubstr("form shown:  Form Fields Manager"));
-    EXPECT_TRUE(errorLines(transcript).empty()) << errorLines(transcript).front();
+    EXPECT_THAT(errorLines(transcript), IsEmpty());
     // Looking at the fields changes nothing in the page.
     EXPECT_EQ(page.document()->serialize(), before);
 }
@@ -150,10 +129,10 @@ TEST(frmManFields, RenamesAddsHiddenFieldsAndDeletesInThePage) {
                      EXPECT_THAT(rows("List1"), ElementsAre("H1", "H1", "client", "code", "amount",
                                                             "notes", "size", "calc", "go", "send"));
                      EXPECT_EQ(rows("List8").size(), 10u);
-                     EXPECT_EQ(shown("List1"), "H1");
-                     EXPECT_EQ(shown("txtName"), "H1");
-                     EXPECT_EQ(shown("txtValue"), "No Value");
-                     EXPECT_EQ(shown("txtType"), "hidden");
+                     expectShown({{"List1", "H1"},
+                                  {"txtName", "H1"},
+                                  {"txtValue", "No Value"},
+                                  {"txtType", "hidden"}});
                      EXPECT_EQ(dialog.CurField->getProperty("Name"), "H1");
                      EXPECT_EQ(dialog.CurField, dialog.CurForm->item(0));
                  }),
@@ -163,7 +142,7 @@ TEST(frmManFields, RenamesAddsHiddenFieldsAndDeletesInThePage) {
                      EXPECT_EQ(shown("List1"), "H1");
                  }),
                  act::click("Command3")});
-    EXPECT_TRUE(errorLines(transcript).empty()) << errorLines(transcript).front();
+    EXPECT_THAT(errorLines(transcript), IsEmpty());
     EXPECT_FALSE(dialog.isLoaded());
 
     page.save();
@@ -171,7 +150,10 @@ TEST(frmManFields, RenamesAddsHiddenFieldsAndDeletesInThePage) {
     auto form = page.document()->all().tags("FORM").item(0);
     ASSERT_TRUE(form);
     EXPECT_EQ(form->getProperty("name"), "order2");
-    EXPECT_THAT(fieldNames(form),
+    std::vector<std::string> names;
+    for (int i = 0; i < form->length(); ++i)
+        names.push_back(form->item(i)->getProperty("Name"));
+    EXPECT_THAT(names,
                 ElementsAre("H1", "H1", "client", "amount", "notes", "size", "calc", "go", "send"));
     for (int i : {0, 1}) {
         EXPECT_EQ(form->item(i)->getProperty("Type"), "hidden");
@@ -194,7 +176,7 @@ TEST(frmManFields, WithoutFieldsTheCommandsTouchNothing) {
                                                       EXPECT_TRUE(rows("List9").empty());
                                                   }),
                                                   act::click("Command2")});
-        EXPECT_TRUE(errorLines(transcript).empty()) << errorLines(transcript).front();
+        EXPECT_THAT(errorLines(transcript), IsEmpty());
         EXPECT_FALSE(page.document()->all().item("only"));
         EXPECT_EQ(page.document()->all().tags("FORM").length(), 2);
     }
@@ -213,7 +195,7 @@ TEST(frmManFields, WithoutFieldsTheCommandsTouchNothing) {
                  act::click("Command12"), act::click("Command15"), act::click("Command17"),
                  act::select("lstEffect", "Basic Text Style"), act::click("Command27"),
                  act::click("Command24"), act::click("Command26")});
-    EXPECT_TRUE(errorLines(transcript).empty()) << errorLines(transcript).front();
+    EXPECT_THAT(errorLines(transcript), IsEmpty());
     EXPECT_EQ(page.document()->serialize(), before);
 }
 
@@ -232,30 +214,24 @@ TEST(frmManFields, TheLimitBoxHoldsANumber) {
     EXPECT_FALSE(dialog.isLoaded());
 }
 
-TEST(frmManFields, EffectsAreDetectedByTheirExactKeys) {
+TEST(frmManFields, EffectsAreDetectedByTheirExactKeysAndSetJMethodRewritesTheField) {
     PageSession page("fm-several-forms.htm");
     page.placeCursor("pw");
     frmManFields dialog;
     page.run(dialog, {act::inspect([&] {
-                 EXPECT_EQ(shown("Text3"), "signup");
-                 EXPECT_THAT(rows("List1"),
-                             ElementsAre("email", "nick", "ponblur", "pw", "news", "clear"));
-                 // "onBlur" in mixed case is found.
-                 EXPECT_EQ(rows("List9")[0], "YES");
-                 // A statement in other letter case does not count.
-                 EXPECT_EQ(rows("List8")[1], "NO");
-                 // The name "ponblur" comes first and hides the real onblur attribute.
-                 EXPECT_EQ(rows("List8")[2], "NO");
-                 EXPECT_EQ(frmManFields::GetJMethod(page.element("email"), "onblur"),
-                           "VQRMakeLower(this);");
-             })});
-}
-
-TEST(frmManFields, SetJMethodRewritesTheFieldAndFetchesTheCurrentFieldAgain) {
-    PageSession page("fm-several-forms.htm");
-    page.placeCursor("email");
-    frmManFields dialog;
-    page.run(dialog, {act::select("List1", "pw"), act::inspect([&] {
+                          EXPECT_EQ(shown("Text3"), "signup");
+                          EXPECT_THAT(rows("List1"), ElementsAre("email", "nick", "ponblur", "pw",
+                                                                 "news", "clear"));
+                          // "onBlur" in mixed case is found; a statement in other letter case does
+                          // not count; the name "ponblur" comes first and hides the real onblur
+                          // attribute.
+                          EXPECT_EQ(rows("List9")[0], "YES");
+                          EXPECT_EQ(rows("List8")[1], "NO");
+                          EXPECT_EQ(rows("List8")[2], "NO");
+                          EXPECT_EQ(frmManFields::GetJMethod(page.element("email"), "onblur"),
+                                    "VQRMakeLower(this);");
+                      }),
+                      act::select("List1", "pw"), act::inspect([&] {
                           auto before = dialog.CurField;
                           // An empty onfocus is replaced in place.
                           dialog.SetJMethod(before, "onfocus", "go();");
@@ -303,8 +279,7 @@ TEST(frmManFields, SwatchesReadTheColoursOfAHighlightedField) {
                           EXPECT_EQ(swatch("Picture1")->toolTipText(), "#FFFF00");
                       }),
                       act::select("List1", "story"), act::inspect([&] {
-                          EXPECT_EQ(shown("lstFonts"), "Georgia,courier");
-                          EXPECT_EQ(shown("txtType"), "textarea");
+                          expectShown({{"lstFonts", "Georgia,courier"}, {"txtType", "textarea"}});
                       })});
 }
 

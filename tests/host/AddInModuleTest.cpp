@@ -8,6 +8,8 @@
 #include "platform/sys/Registry.h"
 #include "platform/sys/SharedLibrary.h"
 
+#include "tests/platform/sys/ErrorNumber.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -39,14 +41,8 @@ TEST_F(AddInModuleTest, ExportsItsEntryPointsAndNothingElse) {
     // The add-in's own classes and variables stay inside the library.
     for (const char* hidden : {"_ZN7zirirur5FPAppE", "_ZN7zirirur7ConnectD0Ev",
                                "_ZN7zirirur12Registration14registerServerERN3sys8RegistryERKNSt7"
-                               "__cxx1112basic_stringIcSt11char_traitsIcESaIcEEE"}) {
-        try {
-            m_library.symbol(hidden);
-            ADD_FAILURE() << hidden << " is exported";
-        } catch (const sys::Error& error) {
-            EXPECT_EQ(error.number(), 453);
-        }
-    }
+                               "__cxx1112basic_stringIcSt11char_traitsIcESaIcEEE"})
+        EXPECT_EQ(errorNumberOf([&] { m_library.symbol(hidden); }), 453) << hidden;
 }
 
 TEST_F(AddInModuleTest, RegistersItselfWithItsOwnPath) {
@@ -81,13 +77,10 @@ TEST_F(AddInModuleTest, ServesTheAddInClassWhichConnectsToTheEditor) {
     EXPECT_EQ(create("Other.Connect"), nullptr);
     EXPECT_EQ(create(nullptr), nullptr);
 
-    editor::IDTExtensibility2* byId = create("{6D1A7C3E-2B54-4F0A-9C8E-5A3B1D2E7F01}");
-    ASSERT_NE(byId, nullptr);
-    release(byId);
     // The registry keeps a key's spelling as whoever made it wrote it, and finds it in any case:
     // the class answers to its name and id in any case too.
-    for (const char* spelling :
-         {"zirirur.connect", "ZIRIRUR.CONNECT", "{6d1a7c3e-2b54-4f0a-9c8e-5a3b1d2e7f01}"}) {
+    for (const char* spelling : {"{6D1A7C3E-2B54-4F0A-9C8E-5A3B1D2E7F01}", "zirirur.connect",
+                                 "ZIRIRUR.CONNECT", "{6d1a7c3e-2b54-4f0a-9c8e-5a3b1d2e7f01}"}) {
         editor::IDTExtensibility2* object = create(spelling);
         EXPECT_NE(object, nullptr) << spelling;
         release(object);

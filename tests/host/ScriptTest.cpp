@@ -15,10 +15,10 @@ ScriptAction action(const std::string& line) {
     return ScriptAction::parse(host::ScriptLine{7, host::Script::splitWords(line, 7)});
 }
 
-// The line number and message of the error a bad line raises; 0 when none is raised.
-std::pair<int, std::string> failure(const std::string& line) {
+// The line number and message of the error step raises; 0 when none is raised.
+template <typename Step> std::pair<int, std::string> failure(Step&& step) {
     try {
-        action(line);
+        step();
     } catch (const host::ScriptError& error) {
         return {error.line(), error.what()};
     }
@@ -48,17 +48,6 @@ TEST(ScriptWords, SplitAsAShellSplitsThem) {
     EXPECT_EQ(Script::splitWords("set t 'größe'"), (Words{"set", "t", "größe"}));
 }
 
-TEST(ScriptWords, OpenQuotesAreErrorsNamingTheLine) {
-    for (const char* line : {"set t 'open", "set t \"open", "set t $'open", "set t \"a\\\""}) {
-        try {
-            host::Script::parse("show\n\n" + std::string(line) + "\nshow\n");
-            ADD_FAILURE() << line;
-        } catch (const host::ScriptError& error) {
-            EXPECT_EQ(error.line(), 3) << line;
-        }
-    }
-}
-
 TEST(ScriptWords, ParseKeepsLineNumbersAndSkipsBlankAndCommentLines) {
     host::Script script =
         host::Script::parse("# demo\r\n\r\nprint-menu\r\n  \n menu 'About Zirirur'");
@@ -70,18 +59,19 @@ TEST(ScriptWords, ParseKeepsLineNumbersAndSkipsBlankAndCommentLines) {
     EXPECT_TRUE(host::Script::parse("").lines().empty());
 }
 
-TEST(ScriptWords, TextThatIsNotUtf8IsRefusedNamingItsLine) {
+TEST(ScriptWords, OpenQuotesAndTextThatIsNotUtf8AreRefusedNamingTheLine) {
+    const auto expectRefusedOnLine3 = [](const std::string& bad, const std::string& reason) {
+        auto [line, message] =
+            failure([&] { host::Script::parse("show\n# fine\n" + bad + "\nshow\n"); });
+        EXPECT_EQ(line, 3) << bad;
+        EXPECT_NE(message.find(reason), std::string::npos) << bad << ": " << message;
+    };
+    for (const char* open : {"set t 'open", "set t \"open", "set t $'open", "set t \"a\\\""})
+        expectRefusedOnLine3(open, "is not closed");
     // A script saved in a legacy code page would hand broken text to the page and the forms.
     for (const char* bad : {"set t 'caf\xE9'", "menu About\xFF", "set t \xC3", "set t \xED\xA0\x80",
-                            "set t \xC0\xAF", "set t \xF4\x90\x80\x80"}) {
-        try {
-            host::Script::parse("show\n# fine\n" + std::string(bad) + "\nshow\n");
-            ADD_FAILURE() << bad;
-        } catch (const host::ScriptError& error) {
-            EXPECT_EQ(error.line(), 3) << bad;
-            EXPECT_NE(std::string(error.what()).find("UTF-8"), std::string::npos) << error.what();
-        }
-    }
+                            "set t \xC0\xAF", "set t \xF4\x90\x80\x80"})
+        expectRefusedOnLine3(bad, "UTF-8");
     // Even inside a comment: the file as a whole is not text of the expected kind.
     EXPECT_THROW(host::Script::parse("# caf\xE9\nshow\n"), host::ScriptError);
 
@@ -109,7 +99,6 @@ TEST(ScriptActions, ReadEveryActionWithItsArguments) {
 
     EXPECT_EQ(action("dblclick List1").number, -1);
     EXPECT_EQ(action("dblclick List1 4").number, 4);
-
     ScriptAction byIndex = action("select lstTypes 2");
     EXPECT_FALSE(byIndex.rowByText);
     EXPECT_EQ(byIndex.number, 2);
@@ -173,7 +162,7 @@ TEST(ScriptActions, BadLinesAreRefusedWithTheirLineAndAReason) {
         {"menu", "usage: menu"},
     };
     for (const auto& [line, reason] : bad) {
-        auto [number, message] = failure(line);
+        auto [number, message] = failure([&] { action(line); });
         EXPECT_EQ(number, 7) << line;
         EXPECT_NE(message.find(reason), std::string::npos) << line << ": " << message;
     }

@@ -1,40 +1,12 @@
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/Color.h"
-#include "platform/sys/Error.h"
+
+#include "tests/platform/sys/ErrorNumber.h"
+#include "tests/platform/sys/TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <fstream>
-
 namespace {
-
-namespace fs = std::filesystem;
-
-class TempFolder {
-public:
-    TempFolder() {
-        m_path = fs::temp_directory_path() /
-                 ("zr_gfx_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                  "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_path);
-        fs::create_directories(m_path);
-    }
-    ~TempFolder() { fs::remove_all(m_path); }
-    std::string file(const std::string& name) const { return (m_path / name).string(); }
-
-private:
-    fs::path m_path;
-};
-
-int raisedNumber(const std::function<void()>& call) {
-    try {
-        call();
-    } catch (const sys::Error& error) {
-        return error.number();
-    }
-    return 0;
-}
 
 TEST(Color, SystemColoursResolveToTheClassicSchemeAndPlainValuesLoseTheTopByte) {
     EXPECT_EQ(gfx::resolveColor(gfx::ButtonFace), 0xC0C0C0u);
@@ -43,10 +15,7 @@ TEST(Color, SystemColoursResolveToTheClassicSchemeAndPlainValuesLoseTheTopByte) 
     EXPECT_EQ(gfx::resolveColor(gfx::WindowBackground), 0xFFFFFFu);
     EXPECT_EQ(gfx::resolveColor(gfx::ButtonText), 0u);
     EXPECT_EQ(gfx::resolveColor(0x7F123456), 0x123456u);
-    EXPECT_EQ(gfx::rgb(255, 128, 0), 0x0080FF);
-    EXPECT_EQ(gfx::redOf(0x0080FF), 255);
-    EXPECT_EQ(gfx::greenOf(0x0080FF), 128);
-    EXPECT_EQ(gfx::blueOf(0x0080FF), 0);
+    EXPECT_EQ(gfx::rgb(255, 128, 0), 0x0080FF); // red in the low byte
 }
 
 TEST(Surface, BoxesOutlineAndFillAsAskedAndDrawingOffTheSurfaceIsClipped) {
@@ -82,9 +51,9 @@ TEST(Surface, PngExportReadsBackTheSamePixels) {
     surface.setPixel(0, 0, gfx::rgb(255, 0, 0));
     surface.setPixel(6, 4, gfx::rgb(0, 0, 255));
     surface.line(0, 2, 6, 2, gfx::rgb(1, 2, 3));
-    surface.savePng(folder.file("face.png"));
+    surface.savePng(folder.native("face.png"));
 
-    const gfx::Surface back = gfx::Surface::loadPng(folder.file("face.png"));
+    const gfx::Surface back = gfx::Surface::loadPng(folder.native("face.png"));
     ASSERT_EQ(back.width(), 7);
     ASSERT_EQ(back.height(), 5);
     EXPECT_EQ(back.pixels(), surface.pixels());
@@ -94,12 +63,12 @@ TEST(Surface, PngExportReadsBackTheSamePixels) {
 
 TEST(Surface, PngFailuresRaiseErrorsInsteadOfCrashing) {
     TempFolder folder;
-    EXPECT_EQ(raisedNumber([&] { gfx::Surface::loadPng(folder.file("missing.png")); }), 53);
-    std::ofstream(folder.file("fake.png")) << "this is no picture";
-    EXPECT_EQ(raisedNumber([&] { gfx::Surface::loadPng(folder.file("fake.png")); }), 481);
+    EXPECT_EQ(errorNumberOf([&] { gfx::Surface::loadPng(folder.native("missing.png")); }), 53);
+    folder.writeRaw("fake.png", "this is no picture");
+    EXPECT_EQ(errorNumberOf([&] { gfx::Surface::loadPng(folder.native("fake.png")); }), 481);
     gfx::Surface surface(2, 2);
-    EXPECT_NE(raisedNumber([&] { surface.savePng(folder.file("no/such/folder/x.png")); }), 0);
-    EXPECT_NE(raisedNumber([&] { gfx::Surface().savePng(folder.file("empty.png")); }), 0);
+    EXPECT_NE(errorNumberOf([&] { surface.savePng(folder.native("no/such/folder/x.png")); }), 0);
+    EXPECT_NE(errorNumberOf([&] { gfx::Surface().savePng(folder.native("empty.png")); }), 0);
 }
 
 } // namespace
