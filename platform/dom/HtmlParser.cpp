@@ -479,11 +479,14 @@ std::size_t doctypePosition(std::string_view source, const GumboNode& document,
 
 GumboTag fragmentContextTag(const Element& context) {
     GumboTag tag = gumbo_tag_enum(context.localName().c_str());
+    // A foreign element named "html" is taken by the parser for the page's root whatever its
+    // namespace, and markup ending a body inside it trips the parser's own assertion (which
+    // would end the process): it is parsed as any other foreign element.
     switch (context.elementNamespace()) {
     case Namespace::Svg:
-        return tag == GUMBO_TAG_UNKNOWN ? GUMBO_TAG_SVG : tag;
+        return tag == GUMBO_TAG_UNKNOWN || tag == GUMBO_TAG_HTML ? GUMBO_TAG_SVG : tag;
     case Namespace::MathMl:
-        return tag == GUMBO_TAG_UNKNOWN ? GUMBO_TAG_MATH : tag;
+        return tag == GUMBO_TAG_UNKNOWN || tag == GUMBO_TAG_HTML ? GUMBO_TAG_MATH : tag;
     case Namespace::Html:
         break;
     }

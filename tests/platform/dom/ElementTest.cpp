@@ -243,3 +243,20 @@ TEST(Element, NothingMayStandAfterAPlaintextElement) {
     open->body()->insertAdjacentHTML("BeforeEnd", "<plaintext>a</p>");
     EXPECT_EQ(Document::parse(open->serialize())->serialize(), open->serialize());
 }
+
+// The parser takes a context named "html" for the page's root whatever its namespace; markup
+// that ends a body inside such a foreign element must not reach the parser's own assertion,
+// which would end the process.
+TEST(Element, WritingIntoAForeignElementNamedHtmlIsParsedAsForeignContent) {
+    for (const char* page : {"<svg><html></html></svg>", "<math><html></html></math>"}) {
+        SCOPED_TRACE(page);
+        auto document = Document::parse(page);
+        auto foreign = document->all().tags("html").item(1);
+        ASSERT_NE(foreign, nullptr);
+        for (const char* markup : {"<d></body>", "<p></body><frameset>", "<svg></body>"}) {
+            errorNumberOf([&] { foreign->setInnerHTML(markup); });
+            errorNumberOf([&] { foreign->insertAdjacentHTML("BeforeEnd", markup); });
+        }
+        EXPECT_EQ(Document::parse(document->serialize())->serialize(), document->serialize());
+    }
+}
