@@ -276,6 +276,17 @@ std::string Document::serialize() const {
     return HtmlSerializer::innerHTML(*m_root);
 }
 
+std::string Document::serializeForSaving() const {
+    std::string text = serialize();
+    for (int round = 0; round < 8; ++round) {
+        std::string again = parse(text)->serialize();
+        if (again == text)
+            break;
+        text = std::move(again);
+    }
+    return text;
+}
+
 std::shared_ptr<Node> Document::root() const {
     return m_root;
 }

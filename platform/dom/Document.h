@@ -46,6 +46,10 @@ public:
 
     // The whole page, serialised (doctype, comments and all).
     std::string serialize() const;
+    // The page as it is written to its file: the serialisation, read back by the parser until
+    // it gives itself again, so that a save and a reopen change nothing further even where
+    // the parser repaired the page into a tree its own markup does not give back.
+    std::string serializeForSaving() const;
 
     // The tree side.
     std::shared_ptr<Node> root() const;

@@ -87,7 +87,7 @@ void PageWindow::write(std::ostream& out) const {
 }
 
 std::string PageWindow::bytes() const {
-    return m_encoding.encode(m_lineEnds.apply(m_document->serialize()));
+    return m_encoding.encode(m_lineEnds.apply(m_document->serializeForSaving()));
 }
 
 void PageWindow::place(const std::string& nativePath) {
