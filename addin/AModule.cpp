@@ -14,6 +14,7 @@
 #include "platform/editor/WebFolder.h"
 #include "platform/sys/App.h"
 #include "platform/sys/ErrorsIgnored.h"
+#include "platform/sys/Required.h"
 #include "platform/sys/Text.h"
 #include "platform/ui/MsgBox.h"
 
@@ -31,24 +32,11 @@ editor::Application& Editor() {
     return *FPApp;
 }
 
-// A missing object is the error the add-in's callers expect, never a crash.
-template <typename T> T& Required(T* object) {
-    if (object == nullptr)
-        sys::raise(sys::ErrObjectVariableNotSet);
-    return *object;
-}
-
-template <typename T> T& Required(const std::shared_ptr<T>& object) {
-    if (!object)
-        sys::raise(sys::ErrObjectVariableNotSet);
-    return *object;
-}
-
 } // namespace
 
 std::shared_ptr<dom::Document> PageDocument() {
     auto document = Editor().activeDocument();
-    Required(document);
+    sys::required(document);
     return document;
 }
 
@@ -59,7 +47,7 @@ bool InsertScriptFile(const std::string& ScriptId, const std::string& FileName) 
         auto scripts = PageDocument()->scripts();
         const int count = scripts.length();
         for (int i = 0; i < count; ++i) {
-            if (Required(scripts.item(i)).id() == ScriptId)
+            if (sys::required(scripts.item(i)).id() == ScriptId)
                 present = true;
         }
         if (present)
@@ -69,7 +57,7 @@ bool InsertScriptFile(const std::string& ScriptId, const std::string& FileName) 
         if (FileExists(path)) {
             const std::string script = ReadFile(path);
             auto head = PageDocument()->all().tags("head").item(0);
-            Required(head).insertAdjacentHTML("BeforeEnd", script);
+            sys::required(head).insertAdjacentHTML("BeforeEnd", script);
             return true;
         }
         ui::msgBox("Script File Not Found.  Unable to process request.\rPlease check your "
@@ -88,23 +76,24 @@ editor::WebFolder* GetPageFolder() {
     sys::tryStep([&] { href = PageDocument()->locationHref(); });
 
     if (text::left(href, 7) == "unsaved") {
-        sys::tryStep([&] { folder = &Required(Editor().activeWeb()).rootFolder(); });
+        sys::tryStep([&] { folder = &sys::required(Editor().activeWeb()).rootFolder(); });
         return folder;
     }
 
     std::string pageAddress;
     std::string rootAddress;
     sys::tryStep([&] {
-        pageAddress = Required(Required(Editor().activePageWindow()).document()).locationHref();
+        pageAddress =
+            sys::required(sys::required(Editor().activePageWindow()).document()).locationHref();
     });
-    sys::tryStep([&] { rootAddress = Required(Editor().activeWeb()).rootFolder().url(); });
+    sys::tryStep([&] { rootAddress = sys::required(Editor().activeWeb()).rootFolder().url(); });
 
     std::string relative;
     sys::tryStep([&] { relative = text::mid(pageAddress, text::length(rootAddress) + 2); });
 
     std::string folderPart;
     sys::tryStep([&] {
-        const std::string fileName = Required(Editor().activePageWindow()).file().name();
+        const std::string fileName = sys::required(Editor().activePageWindow()).file().name();
         const long keep = text::length(relative) - text::length(fileName);
         if (keep < 0)
             sys::raise(sys::ErrInvalidCall);
@@ -118,14 +107,14 @@ editor::WebFolder* GetPageFolder() {
             ++slashes;
     });
 
-    sys::tryStep([&] { folder = &Required(Editor().activeWeb()).rootFolder(); });
+    sys::tryStep([&] { folder = &sys::required(Editor().activeWeb()).rootFolder(); });
     long segmentStart = 1;
     for (long n = 0; n < slashes; ++n) {
         const long slash = text::find(folderPart, "/", segmentStart);
         const std::string segment = text::mid(folderPart, segmentStart, slash - segmentStart);
         segmentStart = slash + 1;
         // A name that is not found leaves the folder at the last one reached.
-        sys::tryStep([&] { folder = &Required(folder).folders().item(segment); });
+        sys::tryStep([&] { folder = &sys::required(folder).folders().item(segment); });
     }
     return folder;
 }
@@ -141,20 +130,21 @@ std::string PickHyperlink() {
 
     sys::tryStep([&] {
         auto holder = PageDocument()->all().tags("DIV").item("FPLink1");
-        Required(holder).insertAdjacentHTML("AfterBegin", "<IMG ID=FPLink2 SRC=''>");
+        sys::required(holder).insertAdjacentHTML("AfterBegin", "<IMG ID=FPLink2 SRC=''>");
     });
 
     sys::tryStep([&] {
         auto document = PageDocument();
         auto image = document->all().tags("IMG").item("FPLink2");
         auto range = document->selection().createRange();
-        Required(image);
+        sys::required(image);
         range.moveToElementText(image);
         range.select();
     });
 
     sys::tryStep([&] {
-        Required(Editor().commandBars().item("Insert").controls().item("Hyperlink...")).execute();
+        sys::required(Editor().commandBars().item("Insert").controls().item("Hyperlink..."))
+            .execute();
     });
 
     ui::doEvents();
@@ -163,8 +153,8 @@ std::string PickHyperlink() {
     std::optional<dom::TextRange> linkRange;
     sys::tryStep([&] {
         auto document = PageDocument();
-        auto holder = Required(document->body()).all().tags("DIV").item("FPLink1");
-        Required(holder);
+        auto holder = sys::required(document->body()).all().tags("DIV").item("FPLink1");
+        sys::required(holder);
         linkRange.emplace(document->selection().createRange());
         linkRange->moveToElementText(holder);
         linkRange->select();

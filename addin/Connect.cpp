@@ -9,6 +9,7 @@
 #include "platform/sys/App.h"
 #include "platform/sys/Error.h"
 #include "platform/sys/ErrorsIgnored.h"
+#include "platform/sys/Required.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/MsgBox.h"
 
@@ -32,19 +33,8 @@ enum ButtonIndex : int {
     IndexHelp = -3,
 };
 
-// An object that is not there fails the step that uses it, as an unset object variable would.
-template <typename T> T& Require(T* object) {
-    if (object == nullptr)
-        sys::raise(sys::ErrObjectVariableNotSet);
-    return *object;
-}
-
-template <typename T> T& Require(const std::shared_ptr<T>& object) {
-    return Require(object.get());
-}
-
 std::shared_ptr<editor::CommandBarControl> ToolsMenu() {
-    return Require(FPApp).commandBars().item("Menu Bar").controls().item("Tools");
+    return sys::required(FPApp).commandBars().item("Menu Bar").controls().item("Tools");
 }
 
 } // namespace
@@ -77,8 +67,9 @@ Connect::~Connect() {
 void Connect::OnConnection(editor::Application& Application, editor::ConnectMode,
                            const std::string&) {
     sys::tryStep([&] { FPApp = &Application; });
-    sys::tryStep(
-        [&] { FPE = Require(Require(FPApp).application().activePageWindow()).document(); });
+    sys::tryStep([&] {
+        FPE = sys::required(sys::required(FPApp).application().activePageWindow()).document();
+    });
 
     // Each button goes first in the submenu, so the last one added is the top one.
     AddMenuButton("Zirirur Help", 49, IndexHelp);
@@ -92,7 +83,8 @@ void Connect::OnConnection(editor::Application& Application, editor::ConnectMode
 }
 
 void Connect::OnDisconnection(editor::DisconnectMode) {
-    sys::tryStep([&] { Require(ToolsMenu()).controls().item(PopupCaption)->deleteControl(); });
+    sys::tryStep(
+        [&] { sys::required(ToolsMenu()).controls().item(PopupCaption)->deleteControl(); });
     ReleaseBindings();
     sys::tryStep([&] { FPApp = nullptr; });
     sys::tryStep([&] { FPE.reset(); });
@@ -108,29 +100,31 @@ void Connect::AddMenuButton(const std::string& Caption, int FaceId, int Index) {
     // The popup and its buttons are not temporary: the editor may keep them in its stored menu
     // layout, and the next start finds them by caption and binds to them again.
     std::shared_ptr<editor::CommandBarControl> cbMenu;
-    sys::tryStep([&] { cbMenu = Require(ToolsMenu()).controls().item(PopupCaption); });
+    sys::tryStep([&] { cbMenu = sys::required(ToolsMenu()).controls().item(PopupCaption); });
     if (!cbMenu) {
         sys::tryStep([&] {
-            cbMenu = Require(ToolsMenu()).controls().add(editor::msoControlPopup, 0, "", 1, false);
+            cbMenu =
+                sys::required(ToolsMenu()).controls().add(editor::msoControlPopup, 0, "", 1, false);
         });
-        sys::tryStep([&] { Require(cbMenu).setBeginGroup(false); });
-        sys::tryStep([&] { Require(cbMenu).setStyle(editor::msoButtonIconAndCaption); });
-        sys::tryStep([&] { Require(cbMenu).setCaption(PopupCaption); });
-        sys::tryStep([&] { Require(cbMenu).setVisible(true); });
-        sys::tryStep([&] { Require(cbMenu).setFaceId(PopupFaceId); });
+        sys::tryStep([&] { sys::required(cbMenu).setBeginGroup(false); });
+        sys::tryStep([&] { sys::required(cbMenu).setStyle(editor::msoButtonIconAndCaption); });
+        sys::tryStep([&] { sys::required(cbMenu).setCaption(PopupCaption); });
+        sys::tryStep([&] { sys::required(cbMenu).setVisible(true); });
+        sys::tryStep([&] { sys::required(cbMenu).setFaceId(PopupFaceId); });
     }
 
     std::shared_ptr<editor::CommandBarControl> cbButton;
-    sys::tryStep([&] { cbButton = Require(cbMenu).controls().item(Caption); });
+    sys::tryStep([&] { cbButton = sys::required(cbMenu).controls().item(Caption); });
     if (!cbButton) {
         sys::tryStep([&] {
-            cbButton = Require(cbMenu).controls().add(editor::msoControlButton, 0, "", 1, false);
+            cbButton =
+                sys::required(cbMenu).controls().add(editor::msoControlButton, 0, "", 1, false);
         });
-        sys::tryStep([&] { Require(cbButton).setBeginGroup(false); });
-        sys::tryStep([&] { Require(cbButton).setStyle(editor::msoButtonIconAndCaption); });
-        sys::tryStep([&] { Require(cbButton).setCaption(Caption); });
-        sys::tryStep([&] { Require(cbButton).setVisible(true); });
-        sys::tryStep([&] { Require(cbButton).setFaceId(FaceId); });
+        sys::tryStep([&] { sys::required(cbButton).setBeginGroup(false); });
+        sys::tryStep([&] { sys::required(cbButton).setStyle(editor::msoButtonIconAndCaption); });
+        sys::tryStep([&] { sys::required(cbButton).setCaption(Caption); });
+        sys::tryStep([&] { sys::required(cbButton).setVisible(true); });
+        sys::tryStep([&] { sys::required(cbButton).setFaceId(FaceId); });
     }
 
     sys::tryStep([&] {
@@ -163,7 +157,7 @@ void Connect::AddMenuButton(const std::string& Caption, int FaceId, int Index) {
         default:
             return;
         }
-        Require(BindingFor(Index)).bind(cbButton, handler, *this);
+        sys::required(BindingFor(Index)).bind(cbButton, handler, *this);
     });
 }
 
@@ -202,7 +196,7 @@ void Connect::ReleaseBindings() {
 }
 
 bool Connect::PageIsOpen() const {
-    editor::PageWindow* window = Require(FPApp).activePageWindow();
+    editor::PageWindow* window = sys::required(FPApp).activePageWindow();
     return window != nullptr && window->pageState() == 1;
 }
 
@@ -212,7 +206,7 @@ void Connect::OpenTool(ToolDialog dialog, NoPageNotice notice) {
     sys::tryStep([&] { pageOpen = PageIsOpen(); });
     if (pageOpen) {
         // A dialog that this build does not have yet opens nothing.
-        sys::tryStep([&] { Require(Dialogs::instance(dialog)).show(ui::ShowMode::Modal); });
+        sys::tryStep([&] { sys::required(Dialogs::instance(dialog)).show(ui::ShowMode::Modal); });
     } else if (notice == NoPageNotice::Message) {
         sys::tryStep([&] {
             ui::msgBox("You must have a page open/saved.", ui::vbOKOnly + ui::vbInformation,
@@ -250,8 +244,9 @@ void Connect::m_cbbHelp_Click(editor::CommandBarControl&, bool&) {
 }
 
 void Connect::m_cbbAbout_Click(editor::CommandBarControl&, bool&) {
-    sys::tryStep(
-        [&] { Require(Dialogs::instance(ToolDialog::AboutTools1)).show(ui::ShowMode::Modal); });
+    sys::tryStep([&] {
+        sys::required(Dialogs::instance(ToolDialog::AboutTools1)).show(ui::ShowMode::Modal);
+    });
 }
 
 } // namespace zirirur

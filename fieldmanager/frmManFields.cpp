@@ -9,6 +9,7 @@
 #include "platform/dom/Element.h"
 #include "platform/dom/Style.h"
 #include "platform/sys/ErrorsIgnored.h"
+#include "platform/sys/Required.h"
 #include "platform/sys/Text.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CommandButton.h"
@@ -52,12 +53,6 @@ T* Placed(T* control, int left, int top, int width, int height, ui::Control* con
         control->setContainer(container);
     control->move(left, top, width, height);
     return control;
-}
-
-dom::Element& Required(const std::shared_ptr<dom::Element>& element) {
-    if (!element)
-        sys::raise(sys::ErrObjectVariableNotSet);
-    return *element;
 }
 
 } // namespace
@@ -300,7 +295,7 @@ void frmManFields::LoadFormFields() {
     if (!FormFound)
         return;
 
-    sys::tryStep([&] { Text3->setText(Required(CurForm).getProperty("name")); });
+    sys::tryStep([&] { Text3->setText(sys::required(CurForm).getProperty("name")); });
 
     // Which flag list holds which effect, read from which attribute by which key.
     struct Detection {
@@ -320,17 +315,18 @@ void frmManFields::LoadFormFields() {
     }};
 
     int count = 0;
-    sys::tryStep([&] { count = Required(CurForm).length(); });
+    sys::tryStep([&] { count = sys::required(CurForm).length(); });
     for (int i = 0; i < count; ++i) {
         // Every list gets its row, so the nine lists stay in step even when a field cannot
         // be read.
         std::string name;
-        sys::tryStep([&] { name = Required(Required(CurForm).item(i)).getProperty("Name"); });
+        sys::tryStep(
+            [&] { name = sys::required(sys::required(CurForm).item(i)).getProperty("Name"); });
         sys::tryStep([&] { List1->addItem(name); });
         for (const Detection& detection : detections) {
             std::string value;
             sys::tryStep(
-                [&] { value = GetJMethod(Required(CurForm).item(i), detection.attribute); });
+                [&] { value = GetJMethod(sys::required(CurForm).item(i), detection.attribute); });
             const bool on = text::find(value, detection.key) != 0;
             sys::tryStep([&] { detection.list->addItem(on ? "YES" : "NO"); });
         }
@@ -343,7 +339,7 @@ std::string frmManFields::GetJMethod(const std::shared_ptr<dom::Element>& TheEle
                                      const std::string& WhatMethod) {
     std::string value;
     sys::tryStep(
-        [&] { value = AttributeGrammar::read(Required(TheElem).outerHTML(), WhatMethod); });
+        [&] { value = AttributeGrammar::read(sys::required(TheElem).outerHTML(), WhatMethod); });
     return value;
 }
 
@@ -351,7 +347,7 @@ void frmManFields::SetJMethod(const std::shared_ptr<dom::Element>& TheElem,
                               const std::string& WhatMethod, const std::string& WhatScript) {
     sys::tryStep([&] {
         const auto rewritten =
-            AttributeGrammar::rewrite(Required(TheElem).outerHTML(), WhatMethod, WhatScript);
+            AttributeGrammar::rewrite(sys::required(TheElem).outerHTML(), WhatMethod, WhatScript);
         if (rewritten)
             TheElem->setOuterHTML(*rewritten);
     });
@@ -359,8 +355,8 @@ void frmManFields::SetJMethod(const std::shared_ptr<dom::Element>& TheElem,
 }
 
 void frmManFields::RefetchCurField() {
-    auto field = Required(CurForm).item(List1->listIndex());
-    Required(field);
+    auto field = sys::required(CurForm).item(List1->listIndex());
+    sys::required(field);
     CurField = field;
 }
 
@@ -384,9 +380,10 @@ void frmManFields::ShowState(ui::Label* label, bool on) {
 
 void frmManFields::List1_Click() {
     sys::tryStep([&] { RefetchCurField(); });
-    sys::tryStep([&] { txtName->setText(Required(CurField).getProperty("Name")); });
-    sys::tryStep([&] { txtValue->setText(Required(CurField).getProperty("Value")); });
-    sys::tryStep([&] { txtType->setCaption(text::lower(Required(CurField).getProperty("Type"))); });
+    sys::tryStep([&] { txtName->setText(sys::required(CurField).getProperty("Name")); });
+    sys::tryStep([&] { txtValue->setText(sys::required(CurField).getProperty("Value")); });
+    sys::tryStep(
+        [&] { txtType->setCaption(text::lower(sys::required(CurField).getProperty("Type"))); });
 
     const int row = List1->listIndex();
     sys::tryStep([&] {
@@ -398,7 +395,7 @@ void frmManFields::List1_Click() {
         }
     });
 
-    sys::tryStep([&] { lstFonts->setText(Required(CurField).style().fontFamily()); });
+    sys::tryStep([&] { lstFonts->setText(sys::required(CurField).style().fontFamily()); });
 
     sys::tryStep([&] {
         if (FlagIsOn(List5, row)) {
@@ -476,7 +473,7 @@ void frmManFields::lstEffect_Click() {
 
 void frmManFields::Command1_Click() {
     sys::tryStep([&] {
-        Required(CurForm).insertAdjacentHTML(
+        sys::required(CurForm).insertAdjacentHTML(
             "AfterBegin", "<INPUT TYPE=\"HIDDEN\" NAME=\"H1\" VALUE=\"No Value\">");
     });
     sys::tryStep([&] { LoadFormFields(); });
@@ -488,7 +485,7 @@ void frmManFields::Command2_Click() {
     // With no rows there is no current field: the walk's FORM or BODY must never be deleted.
     if (List1->listCount() == 0)
         return;
-    Required(CurField).setOuterHTML("");
+    sys::required(CurField).setOuterHTML("");
     LoadFormFields();
 }
 
@@ -509,20 +506,20 @@ void WriteProperty(dom::Element& element, const std::string& property, const std
 } // namespace
 
 void frmManFields::Text3_Change() {
-    WriteProperty(Required(CurForm), "name", Text3->text());
+    WriteProperty(sys::required(CurForm), "name", Text3->text());
 }
 
 void frmManFields::txtName_Change() {
     if (List1->listCount() == 0)
         return;
-    WriteProperty(Required(CurField), "Name", txtName->text());
+    WriteProperty(sys::required(CurField), "Name", txtName->text());
     List1->setList(List1->listIndex(), txtName->text());
 }
 
 void frmManFields::txtValue_Change() {
     if (List1->listCount() == 0)
         return;
-    WriteProperty(Required(CurField), "Value", txtValue->text());
+    WriteProperty(sys::required(CurField), "Value", txtValue->text());
 }
 
 void frmManFields::txtCharLimit_Change() {

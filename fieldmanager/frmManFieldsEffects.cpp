@@ -6,6 +6,7 @@
 #include "platform/dom/Element.h"
 #include "platform/dom/Style.h"
 #include "platform/sys/ErrorsIgnored.h"
+#include "platform/sys/Required.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ListBox.h"
@@ -15,12 +16,6 @@
 namespace zirirur {
 
 namespace {
-
-dom::Element& Required(const std::shared_ptr<dom::Element>& element) {
-    if (!element)
-        sys::raise(sys::ErrObjectVariableNotSet);
-    return *element;
-}
 
 bool Insert(const ScriptFile& script) {
     return InsertScriptFile(std::string(script.id), std::string(script.fileName));
@@ -34,7 +29,7 @@ void frmManFields::Yield(int times) {
 }
 
 void frmManFields::WriteAttribute(EffectAttribute attribute, const std::string& value) {
-    dom::Element& field = Required(CurField);
+    dom::Element& field = sys::required(CurField);
     switch (attribute) {
     case EffectAttribute::OnKeyUp:
         field.setOnkeyup(value);
@@ -61,14 +56,14 @@ void frmManFields::RemoveStatement(const EffectStatement& statement) {
 // The lock reads the field's onfocus property itself rather than its markup.
 void frmManFields::AddLock() {
     std::string value;
-    sys::tryStep([&] { value = Required(CurField).getProperty("onfocus"); });
+    sys::tryStep([&] { value = sys::required(CurField).getProperty("onfocus"); });
     sys::tryStep(
         [&] { WriteAttribute(EffectAttribute::OnFocus, EffectStatement::lockAdded(value)); });
 }
 
 void frmManFields::RemoveLock() {
     std::string value;
-    sys::tryStep([&] { value = Required(CurField).getProperty("onfocus"); });
+    sys::tryStep([&] { value = sys::required(CurField).getProperty("onfocus"); });
     sys::tryStep(
         [&] { WriteAttribute(EffectAttribute::OnFocus, EffectStatement::lockRemoved(value)); });
 }
@@ -252,7 +247,7 @@ void frmManFields::Command22_Click() {
 void frmManFields::Command24_Click() {
     if (!HasCurrentField())
         return;
-    sys::tryStep([&] { Required(CurField).style().setFontFamily(lstFonts->text()); });
+    sys::tryStep([&] { sys::required(CurField).style().setFontFamily(lstFonts->text()); });
 }
 
 void frmManFields::Command27_Click() {
@@ -285,7 +280,7 @@ void frmManFields::Command26_Click() {
         // Selecting the row shows the field's own state, its family and bold label among it.
         sys::tryStep([&] { List1->setListIndex(row); });
         sys::tryStep([&] { lstFonts->setText(family); });
-        sys::tryStep([&] { Required(CurField).style().setFontFamily(family); });
+        sys::tryStep([&] { sys::required(CurField).style().setFontFamily(family); });
         if (bold == Bold::On) {
             ApplyBoldOnFocus();
             sys::tryStep([&] { SetFlag(List11, row, Flag::Yes); });
