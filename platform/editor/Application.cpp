@@ -9,7 +9,8 @@
 
 namespace editor {
 
-Application::Application() : m_commandBars(std::make_unique<CommandBars>()) {
+Application::Application()
+    : m_commandBars(std::make_unique<CommandBars>()), m_closedWeb(std::make_unique<Web>()) {
     m_commandBars->setBuiltInAction(cmdHyperlink, [this] { runHyperlinkDialog(); });
 }
 
@@ -28,7 +29,7 @@ PageWindow* Application::activePageWindow() const {
 }
 
 Web* Application::activeWeb() const {
-    return m_web.get();
+    return m_web ? m_web.get() : m_closedWeb.get();
 }
 
 CommandBars& Application::commandBars() {

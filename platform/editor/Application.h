@@ -27,7 +27,7 @@ public:
     std::shared_ptr<dom::Document> activeDocument() const;
     // The active page window, nullptr when none is open.
     PageWindow* activePageWindow() const;
-    // The open web, nullptr without one.
+    // The open web; without one, the closed web (an empty address), never nullptr.
     Web* activeWeb() const;
     CommandBars& commandBars();
 
@@ -63,6 +63,7 @@ private:
 
     std::unique_ptr<CommandBars> m_commandBars;
     std::unique_ptr<Web> m_web;
+    std::unique_ptr<Web> m_closedWeb;
     std::unique_ptr<PageWindow> m_page;
     HyperlinkPrompt m_hyperlinkPrompt;
 };

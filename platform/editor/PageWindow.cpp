@@ -56,7 +56,7 @@ std::shared_ptr<dom::Document> PageWindow::document() const {
 
 WebFile& PageWindow::file() const {
     Web* web = m_application.activeWeb();
-    if (!web)
+    if (!web->isOpen())
         sys::raise(sys::ErrObjectVariableNotSet, "No web is open");
     if (!saved() || !web->holds(m_nativePath))
         sys::raise(sys::ErrObjectVariableNotSet, "The page lies in no web");

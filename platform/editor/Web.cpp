@@ -8,6 +8,8 @@
 
 namespace editor {
 
+Web::Web() = default;
+
 Web::Web(const std::string& nativePath) {
     std::string folder = NativePath::absolute(nativePath);
     std::error_code error;
@@ -19,18 +21,23 @@ Web::Web(const std::string& nativePath) {
 Web::~Web() = default;
 
 WebFolder& Web::rootFolder() {
+    if (!m_root)
+        sys::raise(sys::ErrObjectVariableNotSet, "No web is open");
     return *m_root;
 }
 
 std::string Web::url() const {
-    return m_root->url();
+    return m_root ? m_root->url() : std::string();
 }
 
 const std::string& Web::nativePath() const {
-    return m_root->nativePath();
+    static const std::string none;
+    return m_root ? m_root->nativePath() : none;
 }
 
 bool Web::holds(const std::string& nativePath) const {
+    if (!m_root)
+        return false;
     std::string root = m_root->nativePath();
     if (root != "/")
         root += '/';

@@ -167,3 +167,21 @@ TEST_F(WebTest, SavingWritesThePageInPlaceOrUnderANewAddress) {
     application.openPage(site.path("products/draft.htm"));
     EXPECT_NE(application.activeDocument()->serialize().find("caf\xC3\xA9"), std::string::npos);
 }
+
+TEST_F(WebTest, WithNoWebOpenTheActiveWebHasAnEmptyAddress) {
+    editor::Web* closed = application.activeWeb();
+    ASSERT_NE(closed, nullptr);
+    EXPECT_FALSE(closed->isOpen());
+    EXPECT_EQ(closed->url(), "");
+    EXPECT_FALSE(closed->holds(site.path("index.htm")));
+    EXPECT_EQ(errorNumberOf([&] { closed->rootFolder(); }), sys::ErrObjectVariableNotSet);
+
+    application.openPage(site.path("index.htm"));
+    EXPECT_EQ(errorNumberOf([&] { application.activePageWindow()->file(); }),
+              sys::ErrObjectVariableNotSet);
+
+    application.openWeb(site.path());
+    EXPECT_EQ(application.activeWeb()->url(), "file:///C:" + site.path());
+    application.closeWeb();
+    EXPECT_EQ(application.activeWeb()->url(), "");
+}
