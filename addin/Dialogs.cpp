@@ -2,6 +2,7 @@
 
 #include "addin/AboutTools1.h"
 #include "fieldmanager/frmManFields.h"
+#include "formtools/frmDel.h"
 #include "platform/ui/Form.h"
 
 #include <array>
@@ -25,9 +26,10 @@ std::unique_ptr<ui::Form> create(ToolDialog dialog) {
         return std::make_unique<AboutTools1>();
     case ToolDialog::frmManFields:
         return std::make_unique<frmManFields>();
+    case ToolDialog::frmDel:
+        return std::make_unique<frmDel>();
     case ToolDialog::frmRadioGroup:
     case ToolDialog::frmComps:
-    case ToolDialog::frmDel:
     case ToolDialog::frmInsertForm:
     case ToolDialog::frmAddFavForm:
         return nullptr;

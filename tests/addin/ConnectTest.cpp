@@ -149,9 +149,13 @@ TEST_F(ConnectTest, ConnectionBindsThePageOpenThenAndToolsNotBuiltOpenNothing) {
     const auto bound = m_connect.boundDocument();
     EXPECT_EQ(bound, m_app.activeDocument());
     click("Insert Form Radio Group");
-    click("Remove Form/Form Parts");
     EXPECT_TRUE(transcript().empty());
     EXPECT_EQ(zirirur::Dialogs::instance(zirirur::ToolDialog::frmRadioGroup), nullptr);
+    // A tool that is built opens its dialog: the caret lies in no form.
+    click("Remove Form/Form Parts");
+    EXPECT_EQ(transcript(),
+              std::vector<std::string>{
+                  "msgbox [Zirirur] exclamation: You must have your cursor in a form -> OK"});
 
     // A page opened later is not followed.
     m_app.newPage("<html><body></body></html>");

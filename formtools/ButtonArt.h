@@ -1,0 +1,12 @@
+#pragma once
+
+#include <string>
+
+namespace zirirur {
+
+// The picture of a picture button: a PNG file of the installation's Buttons folder, drawn with
+// its symbol and its word by host/tools/draw-button-art.py ("remove" gives
+// "<installation>\Buttons\remove.png").
+std::string ButtonArt(const std::string& name);
+
+} // namespace zirirur
