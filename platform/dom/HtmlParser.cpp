@@ -11,6 +11,7 @@
 #include <gumbo.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <iterator>
 #include <utility>
 
@@ -125,6 +126,24 @@ const GumboVector& childrenOf(const GumboNode& node) {
 
 bool isElementNode(const GumboNode& node) {
     return node.type == GUMBO_NODE_ELEMENT || node.type == GUMBO_NODE_TEMPLATE;
+}
+
+bool isHtmlElement(const GumboNode& node, std::initializer_list<GumboTag> tags) {
+    return isElementNode(node) && node.v.element.tag_namespace == GUMBO_NAMESPACE_HTML &&
+           std::find(tags.begin(), tags.end(), node.v.element.tag) != tags.end();
+}
+
+// The parts of a table that the parser builds only inside their table, row group or row.
+bool isTablePart(const GumboNode& node) {
+    return isHtmlElement(node, {GUMBO_TAG_CAPTION, GUMBO_TAG_COLGROUP, GUMBO_TAG_COL,
+                                GUMBO_TAG_TBODY, GUMBO_TAG_THEAD, GUMBO_TAG_TFOOT, GUMBO_TAG_TR,
+                                GUMBO_TAG_TD, GUMBO_TAG_TH});
+}
+
+// A table, row group, row or column group: it holds table parts only, never other content.
+bool holdsTablePartsOnly(const GumboNode& node) {
+    return isHtmlElement(node, {GUMBO_TAG_TABLE, GUMBO_TAG_TBODY, GUMBO_TAG_THEAD, GUMBO_TAG_TFOOT,
+                                GUMBO_TAG_TR, GUMBO_TAG_COLGROUP});
 }
 
 // Turns the parser's tree into ours and, for whole pages, notes where in the source the
@@ -296,7 +315,9 @@ private:
         auto element = makeElement(node, insideTemplate);
         bool template_ = insideTemplate || node.type == GUMBO_NODE_TEMPLATE;
         const GumboVector& children = node.v.element.children;
-        if (++m_depth >= kDeepestNesting) {
+        // A table's rows and cells go deeper first: what the holder takes must read back as
+        // its own content, and rows or cells outside their table do not.
+        if (++m_depth >= kDeepestNesting && !holdsTablePartsOnly(node)) {
             appendFlattened(*element, node, template_);
         } else {
             for (unsigned i = 0; i < children.length; ++i)
@@ -319,6 +340,9 @@ private:
 
     // Below the deepest level every element goes into holder, in the order of the source,
     // keeping its text and comments: the tree stays shallow enough for every walk over it.
+    // A table keeps its rows and cells (a few levels at most), so that the holder's content
+    // is read back as the same elements after the page is saved: a row or a cell standing
+    // beside its table would be dropped or get new rows around it each time.
     void appendFlattened(Element& holder, const GumboNode& node, bool insideTemplate) {
         struct Level {
             const GumboNode* node;
@@ -346,7 +370,7 @@ private:
                 continue;
             }
             auto element = makeElement(child, level.insideTemplate);
-            holder.appendChild(element);
+            (isTablePart(child) ? *level.element : holder).appendChild(element);
             bool template_ = level.insideTemplate || child.type == GUMBO_NODE_TEMPLATE;
             levels.push_back({&child, element, template_});
         }

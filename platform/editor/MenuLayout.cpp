@@ -108,8 +108,9 @@ std::optional<MenuLayout::Control> controlOf(const std::vector<std::string_view>
     if (!depth || !type || !id || !faceId || !style || !beginGroup || !visible || !parameter ||
         !caption)
         return std::nullopt;
-    if (*depth < 1 || (*type != msoControlButton && *type != msoControlPopup) ||
-        *style < msoButtonAutomatic || *style > msoButtonIconAndCaption)
+    if (*depth < 1 || *depth > MenuLayout::kDeepestNesting ||
+        (*type != msoControlButton && *type != msoControlPopup) || *style < msoButtonAutomatic ||
+        *style > msoButtonIconAndCaption)
         return std::nullopt;
     control.depth = *depth;
     control.type = *type;

@@ -14,6 +14,10 @@ namespace editor {
 // backslashes inside the texts are escaped with a backslash.
 class MenuLayout {
 public:
+    // Popups nest no deeper in any real menu; a file that nests deeper is damaged, and the
+    // walks over the menus (saving, deleting, looking up) stay shallow.
+    static constexpr int kDeepestNesting = 64;
+
     struct Control {
         int depth = 1;
         int type = 1;

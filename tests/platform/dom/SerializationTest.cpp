@@ -195,6 +195,27 @@ TEST(Serialization, DeeplyNestedMarkupIsKeptShallowEnoughToWalk) {
     EXPECT_EQ(document->serialize(), once);
 }
 
+// Tables nested deeper than the tree is kept: each saving reads back as the page saved before.
+TEST(Serialization, TablesNestedBeyondTheDeepestLevelReadBackAsSaved) {
+    for (int tables : {749, 750, 751, 1000}) {
+        SCOPED_TRACE(tables);
+        std::string page = "<body><form name=f>";
+        for (int i = 0; i < tables; ++i)
+            page += "<table><tr><td>";
+        page += "<input name=deep>cell";
+        for (int i = 0; i < tables; ++i)
+            page += "</td></tr></table>";
+        auto document = Document::parse(page);
+        EXPECT_EQ(document->all().tags("TABLE").length(), tables);
+        EXPECT_EQ(document->all().tags("TD").length(), tables);
+        EXPECT_EQ(byName(document, "f")->length(), 1);
+        const std::string once = document->serializeForSaving();
+        EXPECT_NE(once.find("<INPUT name=\"deep\">"), std::string::npos);
+        EXPECT_NE(once.find("cell</TD>"), std::string::npos);
+        EXPECT_EQ(Document::parse(once)->serializeForSaving(), once);
+    }
+}
+
 // Markup that the parser repairs into a tree its own markup does not give back (a foreign
 // element named like the page's root holding a table; list items split by forms that end
 // early): the page as saved reads back as itself.

@@ -1,5 +1,6 @@
 #include "platform/editor/CommandBars.h"
 #include "ScratchFolder.h"
+#include "platform/editor/MenuLayout.h"
 #include "platform/sys/Error.h"
 #include "tests/platform/sys/ErrorNumber.h"
 
@@ -232,6 +233,24 @@ TEST(CommandBars, ADamagedLayoutFileLeavesTheEditorsOwnMenus) {
     state.write("nested.txt", nested);
     CommandBars fresh;
     EXPECT_EQ(fresh.loadLayout(state.path("nested.txt")), LayoutLoad::Damaged);
+
+    // Popups nested deeper than any menu: the deepest real one is read, one level more is not.
+    auto popups = [](int depth) {
+        std::string text = "editor menu layout 1\nbar\tMenu Bar\n";
+        for (int level = 1; level <= depth; ++level)
+            text += "control\t" + std::to_string(level) + "\t10\t0\t0\t0\t0\t1\t\tP\n";
+        return text + "end\n";
+    };
+    state.write("deepest.txt", popups(editor::MenuLayout::kDeepestNesting));
+    CommandBars deepest;
+    EXPECT_EQ(deepest.loadLayout(state.path("deepest.txt")), LayoutLoad::Loaded);
+    for (int depth : {editor::MenuLayout::kDeepestNesting + 1, 50000}) {
+        state.write("deeper.txt", popups(depth));
+        CommandBars deeper;
+        EXPECT_EQ(deeper.loadLayout(state.path("deeper.txt")), LayoutLoad::Damaged);
+        EXPECT_EQ(captionsOf(deeper.item("Tools").controls()),
+                  (std::vector<std::string>{"Spelling...", "Options..."}));
+    }
 }
 
 TEST(CommandBars, ControlsOutliveTheirBars) {
