@@ -28,6 +28,14 @@ void CheckBox::setValue(int value) {
     raiseEvent(onClick);
 }
 
+void CheckBox::userClick() {
+    runUserEvent("Click", [this] { setValue(m_value == vbChecked ? vbUnchecked : vbChecked); });
+}
+
+void CheckBox::userCheck(bool checked) {
+    runUserEvent("Click", [this, checked] { setValue(checked ? vbChecked : vbUnchecked); });
+}
+
 std::string CheckBox::describeValue() const {
     static const char* const marks[] = {"[ ]", "[x]", "[-]"};
     return std::string(marks[m_value]) + " " + describe::quote(m_caption);

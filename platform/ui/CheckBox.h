@@ -17,6 +17,9 @@ public:
     void setValue(int value);
     std::function<void()> onClick;
 
+    void userClick() override;
+    void userCheck(bool checked) override;
+
 protected:
     std::string kind() const override { return "check"; }
     std::string describeValue() const override;

@@ -4,12 +4,11 @@
 #include "platform/sys/Text.h"
 #include "platform/ui/Describe.h"
 #include "platform/ui/Event.h"
-#include "platform/ui/TextBox.h"
 
 namespace ui {
 
 ComboBox::ComboBox(Form& form, std::string name, int index)
-    : Control(form, std::move(name), index) {
+    : TextEntry(form, std::move(name), index) {
     setBackColor(int32_t(0x80000005));
 }
 
@@ -97,17 +96,6 @@ void ComboBox::setText(const std::string& text) {
     raiseEvent(onChange);
 }
 
-void ComboBox::typeCharacter(const std::string& character) {
-    const int typed = sys::text::ansiCode(character);
-    const int code = keyPress(typed);
-    applyKey(code, TextBox::typedCharacter(typed, code, character));
-}
-
-int ComboBox::keyPress(int keyAscii) {
-    raiseEvent(onKeyPress, keyAscii);
-    return keyAscii;
-}
-
 void ComboBox::applyKey(int keyAscii, const std::string& character) {
     if (m_style == ComboStyle::DropDownList || keyAscii == 0)
         return;
@@ -115,6 +103,13 @@ void ComboBox::applyKey(int keyAscii, const std::string& character) {
         setText(sys::text::left(m_text, sys::text::length(m_text) - 1));
     else if (keyAscii >= 32)
         setText(m_text + character);
+}
+
+void ComboBox::userSetText(const std::string& text) {
+    if (m_style == ComboStyle::DropDownList)
+        userSelectRow(text);
+    else
+        runUserEvent("Change", [this, &text] { setText(text); });
 }
 
 std::string ComboBox::describeValue() const {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/ui/Control.h"
+#include "platform/ui/TextEntry.h"
 
 #include <string>
 #include <vector>
@@ -10,7 +10,7 @@ namespace ui {
 // An editable combo box takes typed text; a drop-down list only offers its rows.
 enum class ComboStyle { DropDownCombo = 0, DropDownList = 2 };
 
-class ComboBox : public Control {
+class ComboBox : public TextEntry {
 public:
     ComboBox(Form& form, std::string name, int index);
 
@@ -32,16 +32,19 @@ public:
     void setText(const std::string& text);
     std::function<void()> onClick;
     std::function<void()> onChange;
-    std::function<void(int& keyAscii)> onKeyPress;
 
-    // The user types one character into the editable box (KeyPress, then the text changes).
-    void typeCharacter(const std::string& character);
-    int keyPress(int keyAscii);
-    void applyKey(int keyAscii, const std::string& character);
+    // A typed character changes the text of an editable box; a drop-down list ignores it.
+    void applyKey(int keyAscii, const std::string& character) override;
+
+    // A drop-down list selects the row with the text.
+    void userSetText(const std::string& text) override;
 
 protected:
     std::string kind() const override { return "combo"; }
     std::string describeValue() const override;
+    bool takesTyping() const override { return m_style == ComboStyle::DropDownCombo; }
+    std::optional<std::vector<std::string>> rows() const override { return m_items; }
+    void pickRow(int row) override { setListIndex(row); }
 
 private:
     ComboStyle m_style = ComboStyle::DropDownCombo;

@@ -25,6 +25,10 @@ void CommandButton::click() {
     raiseEvent(onClick);
 }
 
+void CommandButton::userClick() {
+    runUserEvent("Click", [this] { click(); });
+}
+
 std::string CommandButton::describeValue() const {
     std::string value = describe::quote(m_caption);
     if (!m_picture.empty())

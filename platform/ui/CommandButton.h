@@ -18,6 +18,8 @@ public:
     void click(); // as the user's click: runs onClick
     std::function<void()> onClick;
 
+    void userClick() override;
+
 protected:
     std::string kind() const override { return "button"; }
     std::string describeValue() const override;

@@ -2,10 +2,12 @@
 
 #include "platform/gfx/Color.h"
 #include "platform/sys/Error.h"
+#include "platform/sys/Text.h"
+#include "platform/ui/Driver.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/UserControl.h"
 
-#include <cstdio>
+#include <algorithm>
 
 namespace ui {
 
@@ -150,6 +152,101 @@ std::string Control::describe() const {
     if (!isUsable())
         line += " (disabled)";
     return line;
+}
+
+// --- What the user does to the control -----------------------------------------------------
+
+void Control::userClick() {
+    refuseAction("cannot be clicked");
+}
+
+void Control::userDblClick(int /*row*/) {
+    refuseAction("cannot be double-clicked");
+}
+
+void Control::userSetText(const std::string& /*text*/) {
+    refuseAction("takes no text");
+}
+
+void Control::userType(const std::string& /*text*/) {
+    refuseAction("takes no typing");
+}
+
+void Control::userPressKey(int /*keyCode*/) {
+    refuseAction("takes no keys");
+}
+
+void Control::userSelectRow(int row) {
+    const auto items = rows();
+    if (!items)
+        refuseAction("has no rows");
+    if (row < 0 || row >= int(items->size()))
+        refuseAction("has no row " + std::to_string(row));
+    runUserEvent("Click", [this, row] { pickRow(row); });
+}
+
+void Control::userSelectRow(const std::string& rowText) {
+    const std::vector<std::string> items = rows().value_or(std::vector<std::string>{});
+    auto found = std::find(items.begin(), items.end(), rowText);
+    if (found == items.end())
+        found = std::find_if(items.begin(), items.end(), [&rowText](const std::string& row) {
+            return sys::text::equal(row, rowText, sys::text::Compare::IgnoreCase);
+        });
+    if (found == items.end())
+        refuseAction("has no row \"" + Driver::escape(rowText) + "\"");
+    userSelectRow(int(found - items.begin()));
+}
+
+void Control::userCheck(bool /*checked*/) {
+    refuseAction("cannot be checked");
+}
+
+Control* Control::mouseTarget(int& /*x*/, int& /*y*/) {
+    return nullptr;
+}
+
+void Control::userMouse(MouseStep /*step*/, int /*button*/, int /*x*/, int /*y*/) {
+    refuseAction("takes no mouse actions");
+}
+
+gfx::Surface Control::snapshot() const {
+    refuseAction("shows no picture");
+}
+
+Control* Control::part(const std::string& name, int index) const {
+    for (Control* candidate : parts())
+        if (candidate->index() == index &&
+            sys::text::equal(candidate->name(), name, sys::text::Compare::IgnoreCase))
+            return candidate;
+    return nullptr;
+}
+
+void Control::runUserEvent(const std::string& event, const std::function<void()>& handler) {
+    Driver::instance().runUserAction(handlerName(event), handler);
+}
+
+void Control::refuseAction(const std::string& what) const {
+    sys::raise(sys::ErrInvalidCall, "The control " + displayName() + " " + what);
+}
+
+void Control::typeCharacters(const std::string& text,
+                             const std::function<void(const std::string& character)>& typeOne) {
+    const long count = sys::text::length(text);
+    for (long i = 1; i <= count; ++i) {
+        if (!m_form->isLoaded() || !isShown() || !isUsable())
+            break;
+        typeOne(sys::text::mid(text, i, 1));
+    }
+}
+
+int Control::characterOfKey(int keyCode) {
+    if (keyCode == 8 || keyCode == 13 || keyCode == 27 || keyCode == 32)
+        return keyCode;
+    if (keyCode >= '0' && keyCode <= '9')
+        return keyCode;
+    if (keyCode >= 'A' && keyCode <= 'Z')
+        return keyCode + ('a' - 'A');
+    return 0;
 }
 
 } // namespace ui

@@ -3,20 +3,9 @@
 #include "platform/sys/Clock.h"
 #include "platform/sys/Error.h"
 #include "platform/sys/Text.h"
-#include "platform/ui/CheckBox.h"
-#include "platform/ui/ComboBox.h"
-#include "platform/ui/CommandButton.h"
+#include "platform/ui/Control.h"
 #include "platform/ui/Describe.h"
-#include "platform/ui/Event.h"
-#include "platform/ui/FileListBox.h"
 #include "platform/ui/Form.h"
-#include "platform/ui/Image.h"
-#include "platform/ui/Label.h"
-#include "platform/ui/ListBox.h"
-#include "platform/ui/OptionButton.h"
-#include "platform/ui/PictureBox.h"
-#include "platform/ui/TextBox.h"
-#include "platform/ui/UserControl.h"
 
 #include <algorithm>
 #include <chrono>
@@ -47,26 +36,6 @@ gfx::POINT originOnForm(const Control& control) {
 
 [[noreturn]] void refuse(const std::string& description) {
     sys::raise(sys::ErrInvalidCall, description);
-}
-
-// The UTF-8 characters of a text, one string each.
-std::vector<std::string> characters(const std::string& text) {
-    std::vector<std::string> result;
-    const long count = sys::text::length(text);
-    for (long i = 1; i <= count; ++i)
-        result.push_back(sys::text::mid(text, i, 1));
-    return result;
-}
-
-// The character that a key gives when pressed without shift, 0 for none.
-int characterOfKey(int keyCode) {
-    if (keyCode == 8 || keyCode == 13 || keyCode == 27 || keyCode == 32)
-        return keyCode;
-    if (keyCode >= '0' && keyCode <= '9')
-        return keyCode;
-    if (keyCode >= 'A' && keyCode <= 'Z')
-        return keyCode + ('a' - 'A');
-    return 0;
 }
 
 } // namespace
@@ -253,14 +222,13 @@ Control& Driver::control(const std::string& name, int index) const {
     const std::string shownName = index < 0 ? name : name + "(" + std::to_string(index) + ")";
     const auto dot = name.find('.');
     if (dot != std::string::npos) {
-        if (auto* owner = dynamic_cast<UserControl*>(form->control(name.substr(0, dot))))
-            if (Control* part = owner->constituent(name.substr(dot + 1), index))
+        if (Control* owner = form->control(name.substr(0, dot)))
+            if (Control* part = owner->part(name.substr(dot + 1), index))
                 return *part;
     } else {
         for (Control* candidate : form->controls())
-            if (auto* owner = dynamic_cast<UserControl*>(candidate))
-                if (Control* part = owner->constituent(name, index))
-                    return *part;
+            if (Control* part = candidate->part(name, index))
+                return *part;
     }
     refuse("There is no control " + shownName + " on the form \"" + escape(form->caption()) + "\"");
 }
@@ -272,10 +240,9 @@ bool Driver::isOnTopmostForm(const Control* control) const {
     for (Control* candidate : form->controls()) {
         if (candidate == control)
             return true;
-        if (auto* owner = dynamic_cast<UserControl*>(candidate))
-            for (Control* part : owner->constituents())
-                if (part == control)
-                    return true;
+        for (Control* part : candidate->parts())
+            if (part == control)
+                return true;
     }
     return false;
 }
@@ -415,208 +382,42 @@ void Driver::closeForm(Form& form) {
 
 void Driver::click(const std::string& name, int index) {
     Busy busy;
-    Control& target = usableControl(name, index);
-    const std::string handler = target.handlerName("Click");
-    if (auto* button = dynamic_cast<CommandButton*>(&target))
-        runUserAction(handler, [button] { button->click(); });
-    else if (auto* label = dynamic_cast<Label*>(&target))
-        runUserAction(handler, [label] { raiseEvent(label->onClick); });
-    else if (auto* option = dynamic_cast<OptionButton*>(&target))
-        runUserAction(handler, [option] { option->setValue(true); });
-    else if (auto* check = dynamic_cast<CheckBox*>(&target))
-        runUserAction(handler, [check] { check->setValue(check->value() == vbChecked ? 0 : 1); });
-    else if (auto* picture = dynamic_cast<PictureBox*>(&target))
-        runUserAction(handler, [picture] { raiseEvent(picture->onClick); });
-    else if (auto* userControl = dynamic_cast<UserControl*>(&target))
-        runUserAction(handler, [userControl] { raiseEvent(userControl->onClick); });
-    else if (auto* list = dynamic_cast<ListBox*>(&target))
-        runUserAction(handler, [list] { raiseEvent(list->onClick); });
-    else
-        refuse("The control " + target.displayName() + " cannot be clicked");
+    usableControl(name, index).userClick();
 }
 
 void Driver::dblClick(const std::string& name, int index, int row) {
     Busy busy;
-    Control& target = usableControl(name, index);
-    const std::string handler = target.handlerName("DblClick");
-    if (dynamic_cast<ListBox*>(&target) || dynamic_cast<FileListBox*>(&target)) {
-        if (row >= 0)
-            selectRow(name, index, row);
-        if (!target.form().isLoaded())
-            return;
-        if (auto* list = dynamic_cast<ListBox*>(&target))
-            runUserAction(handler, [list] { raiseEvent(list->onDblClick); });
-        else if (auto* files = dynamic_cast<FileListBox*>(&target))
-            runUserAction(handler, [files] { raiseEvent(files->onDblClick); });
-    } else if (auto* picture = dynamic_cast<PictureBox*>(&target)) {
-        runUserAction(handler, [picture] { raiseEvent(picture->onDblClick); });
-    } else if (auto* userControl = dynamic_cast<UserControl*>(&target)) {
-        runUserAction(handler, [userControl] { raiseEvent(userControl->onDblClick); });
-    } else if (auto* label = dynamic_cast<Label*>(&target)) {
-        runUserAction(handler, [label] { raiseEvent(label->onDblClick); });
-    } else {
-        refuse("The control " + target.displayName() + " cannot be double-clicked");
-    }
+    usableControl(name, index).userDblClick(row);
 }
 
 void Driver::setText(const std::string& name, int index, const std::string& text) {
     Busy busy;
-    Control& target = usableControl(name, index);
-    const std::string handler = target.handlerName("Change");
-    if (auto* box = dynamic_cast<TextBox*>(&target)) {
-        if (box->locked())
-            refuse("The text box " + target.displayName() + " is locked");
-        runUserAction(handler, [box, &text] { box->setText(text); });
-    } else if (auto* combo = dynamic_cast<ComboBox*>(&target)) {
-        if (combo->style() == ComboStyle::DropDownList)
-            selectRow(name, index, text);
-        else
-            runUserAction(handler, [combo, &text] { combo->setText(text); });
-    } else {
-        refuse("The control " + target.displayName() + " takes no text");
-    }
+    usableControl(name, index).userSetText(text);
 }
 
 void Driver::type(const std::string& name, int index, const std::string& text) {
     Busy busy;
-    Control& target = usableControl(name, index);
-    auto* box = dynamic_cast<TextBox*>(&target);
-    auto* combo = dynamic_cast<ComboBox*>(&target);
-    auto* userControl = dynamic_cast<UserControl*>(&target);
-    if (!box && !userControl && !(combo && combo->style() == ComboStyle::DropDownCombo))
-        refuse("The control " + target.displayName() + " takes no typing");
-    for (const std::string& character : characters(text)) {
-        if (!target.form().isLoaded() || !target.isShown() || !target.isUsable())
-            break;
-        const int typed = sys::text::ansiCode(character);
-        int code = 0;
-        runUserAction(target.handlerName("KeyPress"), [&] {
-            int key = typed;
-            if (box)
-                key = box->keyPress(key);
-            else if (combo)
-                key = combo->keyPress(key);
-            else
-                raiseEvent(userControl->onKeyPress, key);
-            code = key;
-        });
-        if (userControl || !target.form().isLoaded())
-            continue;
-        const std::string effect = TextBox::typedCharacter(typed, code, character);
-        runUserAction(target.handlerName("Change"), [&] {
-            if (box)
-                box->applyKey(code, effect);
-            else
-                combo->applyKey(code, effect);
-        });
-    }
+    usableControl(name, index).userType(text);
 }
 
 void Driver::pressKey(const std::string& name, int index, int keyCode) {
     Busy busy;
-    Control& target = usableControl(name, index);
-    auto* box = dynamic_cast<TextBox*>(&target);
-    auto* userControl = dynamic_cast<UserControl*>(&target);
-    auto* combo = dynamic_cast<ComboBox*>(&target);
-    if (!box && !userControl && !combo)
-        refuse("The control " + target.displayName() + " takes no keys");
-    int key = keyCode;
-    runUserAction(target.handlerName("KeyDown"), [&] {
-        if (box)
-            raiseEvent(box->onKeyDown, key, 0);
-        else if (userControl)
-            raiseEvent(userControl->onKeyDown, key, 0);
-    });
-    const int character = key == 0 ? 0 : characterOfKey(key);
-    if (character != 0 && target.form().isLoaded()) {
-        int code = 0;
-        runUserAction(target.handlerName("KeyPress"), [&] {
-            int typed = character;
-            if (box)
-                typed = box->keyPress(typed);
-            else if (combo)
-                typed = combo->keyPress(typed);
-            else
-                raiseEvent(userControl->onKeyPress, typed);
-            code = typed;
-        });
-        if ((box || combo) && target.form().isLoaded()) {
-            const std::string effect = sys::text::fromAnsi(std::string(1, char(code)));
-            runUserAction(target.handlerName("Change"), [&] {
-                if (box)
-                    box->applyKey(code, effect);
-                else
-                    combo->applyKey(code, effect);
-            });
-        }
-    }
-    if (userControl && target.form().isLoaded()) {
-        int up = keyCode;
-        runUserAction(target.handlerName("KeyUp"),
-                      [&] { raiseEvent(userControl->onKeyUp, up, 0); });
-    }
+    usableControl(name, index).userPressKey(keyCode);
 }
 
 void Driver::selectRow(const std::string& name, int index, int row) {
     Busy busy;
-    Control& target = usableControl(name, index);
-    const std::string handler = target.handlerName("Click");
-    int count = 0;
-    if (auto* list = dynamic_cast<ListBox*>(&target))
-        count = list->listCount();
-    else if (auto* combo = dynamic_cast<ComboBox*>(&target))
-        count = combo->listCount();
-    else if (auto* files = dynamic_cast<FileListBox*>(&target))
-        count = files->listCount();
-    else
-        refuse("The control " + target.displayName() + " has no rows");
-    if (row < 0 || row >= count)
-        refuse("The control " + target.displayName() + " has no row " + std::to_string(row));
-    runUserAction(handler, [&target, row] {
-        if (auto* list = dynamic_cast<ListBox*>(&target))
-            list->setListIndex(row);
-        else if (auto* combo = dynamic_cast<ComboBox*>(&target))
-            combo->setListIndex(row);
-        else if (auto* files = dynamic_cast<FileListBox*>(&target))
-            files->setListIndex(row);
-    });
+    usableControl(name, index).userSelectRow(row);
 }
 
 void Driver::selectRow(const std::string& name, int index, const std::string& rowText) {
     Busy busy;
-    Control& target = usableControl(name, index);
-    std::vector<std::string> rows;
-    if (auto* list = dynamic_cast<ListBox*>(&target))
-        for (int i = 0; i < list->listCount(); ++i)
-            rows.push_back(list->list(i));
-    else if (auto* combo = dynamic_cast<ComboBox*>(&target))
-        for (int i = 0; i < combo->listCount(); ++i)
-            rows.push_back(combo->list(i));
-    else if (auto* files = dynamic_cast<FileListBox*>(&target))
-        for (int i = 0; i < files->listCount(); ++i)
-            rows.push_back(files->list(i));
-    auto found = std::find(rows.begin(), rows.end(), rowText);
-    if (found == rows.end())
-        found = std::find_if(rows.begin(), rows.end(), [&rowText](const std::string& row) {
-            return sys::text::equal(row, rowText, sys::text::Compare::IgnoreCase);
-        });
-    if (found == rows.end())
-        refuse("The control " + target.displayName() + " has no row \"" + escape(rowText) + "\"");
-    selectRow(name, index, int(found - rows.begin()));
+    usableControl(name, index).userSelectRow(rowText);
 }
 
 void Driver::check(const std::string& name, int index, bool checked) {
     Busy busy;
-    Control& target = usableControl(name, index);
-    const std::string handler = target.handlerName("Click");
-    if (auto* box = dynamic_cast<CheckBox*>(&target))
-        runUserAction(handler,
-                      [box, checked] { box->setValue(checked ? vbChecked : vbUnchecked); });
-    else if (auto* option = dynamic_cast<OptionButton*>(&target)) {
-        if (checked)
-            runUserAction(handler, [option] { option->setValue(true); });
-    } else
-        refuse("The control " + target.displayName() + " cannot be checked");
+    usableControl(name, index).userCheck(checked);
 }
 
 void Driver::focus(const std::string& name, int index) {
@@ -628,15 +429,24 @@ void Driver::focus(const std::string& name, int index) {
 void Driver::mouse(const std::string& what, const std::string& name, int index, int x, int y,
                    int button) {
     Busy busy;
-    Control* target = &usableControl(name, index);
-    if (auto* owner = dynamic_cast<UserControl*>(target))
-        if (auto* part = dynamic_cast<PictureBox*>(owner->constituentAt(x, y))) {
-            x -= part->left() / gfx::TwipsPerPixel;
-            y -= part->top() / gfx::TwipsPerPixel;
-            target = part;
-        }
-    if (!dynamic_cast<PictureBox*>(target) && !dynamic_cast<UserControl*>(target))
-        refuse("The control " + target->displayName() + " takes no mouse actions");
+    Control& found = usableControl(name, index);
+    Control* target = found.mouseTarget(x, y);
+    if (!target)
+        refuse("The control " + found.displayName() + " takes no mouse actions");
+    std::vector<MouseStep> steps;
+    if (what == "move")
+        steps = {MouseStep::Move};
+    else if (what == "down")
+        steps = {MouseStep::Down};
+    else if (what == "up")
+        steps = {MouseStep::Up};
+    else if (what == "click")
+        steps = {MouseStep::Down, MouseStep::Up, MouseStep::Click};
+    else if (what == "dblclick")
+        steps = {MouseStep::Down, MouseStep::Up, MouseStep::Click, MouseStep::DblClick,
+                 MouseStep::Up};
+    else
+        refuse("Unknown mouse action \"" + what + "\" (move, down, up, click, dblclick)");
     if (m_capture &&
         (!isOnTopmostForm(m_capture) || !m_capture->isShown() || !m_capture->isUsable()))
         releaseCapture();
@@ -654,44 +464,11 @@ void Driver::mouse(const std::string& what, const std::string& name, int index, 
     } else if (what == "up" || what == "click" || what == "dblclick") {
         releaseCapture();
     }
-    auto* picture = dynamic_cast<PictureBox*>(target);
-    auto* userControl = dynamic_cast<UserControl*>(target);
-    using MouseHandler = std::function<void(int, int, int, int)>;
-    const MouseHandler& down = picture ? picture->onMouseDown : userControl->onMouseDown;
-    const MouseHandler& move = picture ? picture->onMouseMove : userControl->onMouseMove;
-    const MouseHandler& up = picture ? picture->onMouseUp : userControl->onMouseUp;
-    const std::function<void()>& clicked = picture ? picture->onClick : userControl->onClick;
-    const std::function<void()>& doubleClicked =
-        picture ? picture->onDblClick : userControl->onDblClick;
     // Each step is an event of its own; a step that closed the dialog ends the gesture.
-    auto send = [&](const char* event, const MouseHandler& handler) {
+    for (const MouseStep step : steps)
         if (target->form().isLoaded())
-            runUserAction(target->handlerName(event),
-                          [&] { raiseEvent(handler, button, 0, x, y); });
-    };
-    auto sendClick = [&](const char* event, const std::function<void()>& handler) {
-        if (target->form().isLoaded())
-            runUserAction(target->handlerName(event), [&] { raiseEvent(handler); });
-    };
-    if (what == "move") {
-        send("MouseMove", move);
-    } else if (what == "down") {
-        send("MouseDown", down);
-    } else if (what == "up") {
-        send("MouseUp", up);
-    } else if (what == "click") {
-        send("MouseDown", down);
-        send("MouseUp", up);
-        sendClick("Click", clicked);
-    } else if (what == "dblclick") {
-        send("MouseDown", down);
-        send("MouseUp", up);
-        sendClick("Click", clicked);
-        sendClick("DblClick", doubleClicked);
-        send("MouseUp", up);
-    } else {
-        refuse("Unknown mouse action \"" + what + "\" (move, down, up, click, dblclick)");
-    }
+            runUserAction(target->handlerName(mouseEventName(step)),
+                          [&] { target->userMouse(step, button, x, y); });
 }
 
 void Driver::wait(int milliseconds) {
@@ -725,24 +502,15 @@ std::string Driver::describeTopmost() const {
         if (!control->isShown())
             continue;
         out += "  " + control->describe() + "\n";
-        if (auto* owner = dynamic_cast<UserControl*>(control))
-            for (Control* part : owner->constituents())
-                if (part->isShown())
-                    out += "    " + part->describe() + "\n";
+        for (Control* part : control->parts())
+            if (part->isShown())
+                out += "    " + part->describe() + "\n";
     }
     return out;
 }
 
 void Driver::snapshot(const std::string& name, int index, const std::string& pngPath) const {
-    Control& target = control(name, index);
-    if (auto* picture = dynamic_cast<PictureBox*>(&target))
-        picture->surface().savePng(pngPath);
-    else if (auto* userControl = dynamic_cast<UserControl*>(&target))
-        userControl->render().savePng(pngPath);
-    else if (auto* image = dynamic_cast<Image*>(&target); image && image->image())
-        image->image()->savePng(pngPath);
-    else
-        refuse("The control " + target.displayName() + " shows no picture");
+    control(name, index).snapshot().savePng(pngPath);
 }
 
 } // namespace ui

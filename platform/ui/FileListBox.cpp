@@ -4,6 +4,7 @@
 #include "platform/sys/FileSystem.h"
 #include "platform/ui/Describe.h"
 #include "platform/ui/Event.h"
+#include "platform/ui/Form.h"
 
 namespace ui {
 
@@ -57,6 +58,13 @@ void FileListBox::setListIndex(int index) {
         sys::raise(380, "Invalid property value");
     m_listIndex = index;
     raiseEvent(onClick);
+}
+
+void FileListBox::userDblClick(int row) {
+    if (row >= 0)
+        userSelectRow(row);
+    if (form().isLoaded())
+        runUserEvent("DblClick", [this] { raiseEvent(onDblClick); });
 }
 
 std::string FileListBox::describeValue() const {

@@ -26,9 +26,13 @@ public:
     std::function<void()> onClick;
     std::function<void()> onDblClick;
 
+    void userDblClick(int row) override;
+
 protected:
     std::string kind() const override { return "filelist"; }
     std::string describeValue() const override;
+    std::optional<std::vector<std::string>> rows() const override { return m_files; }
+    void pickRow(int row) override { setListIndex(row); }
 
 private:
     std::string m_path;

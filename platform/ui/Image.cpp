@@ -31,6 +31,12 @@ const gfx::Surface* Image::image() const {
     return m_image ? &*m_image : nullptr;
 }
 
+gfx::Surface Image::snapshot() const {
+    if (const gfx::Surface* shown = image())
+        return *shown;
+    return Control::snapshot();
+}
+
 std::string Image::describeValue() const {
     return m_picture.empty() ? std::string() : describe::quote(m_picture);
 }

@@ -19,6 +19,8 @@ public:
     // The picture's pixels; nullptr when there is none or the file is no readable PNG.
     const gfx::Surface* image() const;
 
+    gfx::Surface snapshot() const override;
+
 protected:
     std::string kind() const override { return "image"; }
     std::string describeValue() const override;

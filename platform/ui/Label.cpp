@@ -1,6 +1,7 @@
 #include "platform/ui/Label.h"
 
 #include "platform/ui/Describe.h"
+#include "platform/ui/Event.h"
 
 namespace ui {
 
@@ -11,6 +12,14 @@ const std::string& Label::caption() const {
 }
 void Label::setCaption(const std::string& caption) {
     m_caption = caption;
+}
+
+void Label::userClick() {
+    runUserEvent("Click", [this] { raiseEvent(onClick); });
+}
+
+void Label::userDblClick(int /*row*/) {
+    runUserEvent("DblClick", [this] { raiseEvent(onDblClick); });
 }
 
 std::string Label::describeValue() const {

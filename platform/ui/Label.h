@@ -13,6 +13,9 @@ public:
     std::function<void()> onClick;
     std::function<void()> onDblClick;
 
+    void userClick() override;
+    void userDblClick(int row) override;
+
 protected:
     std::string kind() const override { return "label"; }
     std::string describeValue() const override;

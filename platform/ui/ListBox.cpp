@@ -4,6 +4,7 @@
 #include "platform/sys/Text.h"
 #include "platform/ui/Describe.h"
 #include "platform/ui/Event.h"
+#include "platform/ui/Form.h"
 
 #include <algorithm>
 
@@ -103,6 +104,17 @@ void ListBox::setListIndex(int index) {
 
 std::string ListBox::text() const {
     return list(m_listIndex);
+}
+
+void ListBox::userClick() {
+    runUserEvent("Click", [this] { raiseEvent(onClick); });
+}
+
+void ListBox::userDblClick(int row) {
+    if (row >= 0)
+        userSelectRow(row);
+    if (form().isLoaded())
+        runUserEvent("DblClick", [this] { raiseEvent(onDblClick); });
 }
 
 std::string ListBox::describeValue() const {

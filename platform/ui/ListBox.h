@@ -33,9 +33,14 @@ public:
     std::function<void()> onClick;
     std::function<void()> onDblClick;
 
+    void userClick() override;
+    void userDblClick(int row) override;
+
 protected:
     std::string kind() const override { return "list"; }
     std::string describeValue() const override;
+    std::optional<std::vector<std::string>> rows() const override { return m_items; }
+    void pickRow(int row) override { setListIndex(row); }
 
 private:
     std::vector<std::string> m_items;

@@ -37,6 +37,15 @@ void OptionButton::setValue(bool value) {
     raiseEvent(onClick);
 }
 
+void OptionButton::userClick() {
+    runUserEvent("Click", [this] { setValue(true); });
+}
+
+void OptionButton::userCheck(bool checked) {
+    if (checked)
+        userClick();
+}
+
 std::string OptionButton::describeValue() const {
     return std::string(m_value ? "(*) " : "( ) ") + describe::quote(m_caption);
 }

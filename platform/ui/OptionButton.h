@@ -18,6 +18,9 @@ public:
     void setValue(bool value);
     std::function<void()> onClick;
 
+    void userClick() override;
+    void userCheck(bool checked) override;
+
 protected:
     std::string kind() const override { return "option"; }
     std::string describeValue() const override;

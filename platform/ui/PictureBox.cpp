@@ -52,6 +52,26 @@ void PictureBox::cls() {
     m_surface.clear(m_backColor);
 }
 
+void PictureBox::userClick() {
+    runUserEvent("Click", [this] { raiseEvent(onClick); });
+}
+
+void PictureBox::userDblClick(int /*row*/) {
+    runUserEvent("DblClick", [this] { raiseEvent(onDblClick); });
+}
+
+Control* PictureBox::mouseTarget(int& /*x*/, int& /*y*/) {
+    return this;
+}
+
+void PictureBox::userMouse(MouseStep step, int button, int x, int y) {
+    raiseMouse(step, button, x, y);
+}
+
+gfx::Surface PictureBox::snapshot() const {
+    return m_surface;
+}
+
 void PictureBox::resized() {
     m_surface.resize(width() / gfx::TwipsPerPixel, height() / gfx::TwipsPerPixel, m_backColor);
 }

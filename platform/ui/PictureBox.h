@@ -2,15 +2,14 @@
 
 #include "platform/gfx/Surface.h"
 #include "platform/ui/Control.h"
+#include "platform/ui/Mouse.h"
 
 #include <cstdint>
 
 namespace ui {
 
-enum MouseButton : int { NoButton = 0, LeftButton = 1, RightButton = 2, MiddleButton = 4 };
-enum ShiftKey : int { NoShift = 0, ShiftMask = 1, CtrlMask = 2, AltMask = 4 };
-
-class PictureBox : public Control {
+// A drawing surface that takes the mouse (its MouseEvents, in pixels of its client area).
+class PictureBox : public Control, public MouseEvents {
 public:
     PictureBox(Form& form, std::string name, int index);
 
@@ -21,12 +20,6 @@ public:
     const gfx::Surface& surface() const;
     void refresh(); // runs onPaint
     std::function<void()> onPaint;
-    std::function<void()> onClick;
-    std::function<void()> onDblClick;
-    // Coordinates in pixels of the client area.
-    std::function<void(int button, int shift, int x, int y)> onMouseDown;
-    std::function<void(int button, int shift, int x, int y)> onMouseMove;
-    std::function<void(int button, int shift, int x, int y)> onMouseUp;
 
     // The pen (lines, LineTo) and the fill of boxes, as the surface keeps them.
     int32_t foreColor() const;
@@ -37,6 +30,12 @@ public:
     void setFillStyle(gfx::FillStyle style);
     // Clears the drawing to the background colour.
     void cls();
+
+    void userClick() override;
+    void userDblClick(int row) override;
+    Control* mouseTarget(int& x, int& y) override;
+    void userMouse(MouseStep step, int button, int x, int y) override;
+    gfx::Surface snapshot() const override;
 
 protected:
     std::string kind() const override { return "picture"; }

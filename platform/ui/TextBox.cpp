@@ -1,12 +1,14 @@
 #include "platform/ui/TextBox.h"
 
+#include "platform/sys/Error.h"
 #include "platform/sys/Text.h"
 #include "platform/ui/Describe.h"
 #include "platform/ui/Event.h"
 
 namespace ui {
 
-TextBox::TextBox(Form& form, std::string name, int index) : Control(form, std::move(name), index) {
+TextBox::TextBox(Form& form, std::string name, int index)
+    : TextEntry(form, std::move(name), index) {
     setBackColor(int32_t(0x80000005));
 }
 
@@ -34,11 +36,6 @@ void TextBox::setLocked(Locked locked) {
     m_locked = locked == Locked::Yes;
 }
 
-int TextBox::keyPress(int keyAscii) {
-    raiseEvent(onKeyPress, keyAscii);
-    return keyAscii;
-}
-
 void TextBox::applyKey(int keyAscii, const std::string& character) {
     if (keyAscii == 0 || m_locked)
         return;
@@ -58,18 +55,10 @@ void TextBox::applyKey(int keyAscii, const std::string& character) {
     setText(m_text + character);
 }
 
-void TextBox::typeCharacter(const std::string& character) {
-    const int typed = sys::text::ansiCode(character);
-    const int code = keyPress(typed);
-    applyKey(code, typedCharacter(typed, code, character));
-}
-
-std::string TextBox::typedCharacter(int typed, int code, const std::string& character) {
-    // A handler that changed the key gives a character of the code page; an unchanged key
-    // keeps the character as typed, also one that the code page lacks.
-    if (code == typed)
-        return character;
-    return sys::text::fromAnsi(std::string(1, char(code)));
+void TextBox::userSetText(const std::string& text) {
+    if (m_locked)
+        sys::raise(sys::ErrInvalidCall, "The text box " + displayName() + " is locked");
+    runUserEvent("Change", [this, &text] { setText(text); });
 }
 
 std::string TextBox::describeValue() const {

@@ -1,13 +1,13 @@
 #pragma once
 
-#include "platform/ui/Control.h"
+#include "platform/ui/TextEntry.h"
 
 namespace ui {
 
 enum class MultiLine { No, Yes };
 enum class Locked { No, Yes };
 
-class TextBox : public Control {
+class TextBox : public TextEntry {
 public:
     TextBox(Form& form, std::string name, int index);
 
@@ -15,10 +15,6 @@ public:
     // Runs onChange at once when the text differs from the present one.
     void setText(const std::string& text);
     std::function<void()> onChange;
-    // Runs for each typed character; the handler may change the code (0 drops the key).
-    std::function<void(int& keyAscii)> onKeyPress;
-    // Runs for each key pressed, before its character; the handler may change the code.
-    std::function<void(int& keyCode, int shift)> onKeyDown;
 
     // A multi-line box takes Enter as a line break; a single-line box drops it.
     bool multiLine() const;
@@ -27,15 +23,10 @@ public:
     bool locked() const;
     void setLocked(Locked locked);
 
-    // The user types one character (UTF-8): KeyPress, then, unless the handler dropped it,
-    // the character takes effect at the end of the text (Backspace removes the last one).
-    void typeCharacter(const std::string& character);
-    // The two halves of a typed character: KeyPress (giving the code as the handler left it),
-    // then its effect on the text.
-    int keyPress(int keyAscii);
-    void applyKey(int keyAscii, const std::string& character);
-    // The character that a key code stands for after KeyPress: the typed one when unchanged.
-    static std::string typedCharacter(int typed, int code, const std::string& character);
+    // A typed character takes effect at the end of the text (Backspace removes the last one).
+    void applyKey(int keyAscii, const std::string& character) override;
+
+    void userSetText(const std::string& text) override;
 
 protected:
     std::string kind() const override { return "textbox"; }

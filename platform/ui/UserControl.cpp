@@ -96,19 +96,11 @@ void UserControl::clearChangedProperties() {
 }
 
 void UserControl::adoptConstituent(std::unique_ptr<Control> control) {
-    if (constituent(control->name(), control->index()))
+    if (part(control->name(), control->index()))
         sys::raise(sys::ErrInvalidCall,
                    "A control named " + control->displayName() + " exists already in " + name());
     control->setContainer(this);
     m_constituents.push_back(std::move(control));
-}
-
-Control* UserControl::constituent(const std::string& name, int index) const {
-    for (const auto& part : m_constituents)
-        if (part->index() == index &&
-            sys::text::equal(part->name(), name, sys::text::Compare::IgnoreCase))
-            return part.get();
-    return nullptr;
 }
 
 std::vector<Control*> UserControl::constituents() const {
@@ -130,6 +122,56 @@ Control* UserControl::constituentAt(int x, int y) const {
             return it->get();
     }
     return nullptr;
+}
+
+void UserControl::userClick() {
+    runUserEvent("Click", [this] { raiseEvent(onClick); });
+}
+
+void UserControl::userDblClick(int /*row*/) {
+    runUserEvent("DblClick", [this] { raiseEvent(onDblClick); });
+}
+
+void UserControl::userType(const std::string& text) {
+    typeCharacters(text, [this](const std::string& character) {
+        int key = sys::text::ansiCode(character);
+        runUserEvent("KeyPress", [&] { raiseEvent(onKeyPress, key); });
+    });
+}
+
+void UserControl::userPressKey(int keyCode) {
+    int key = keyCode;
+    runUserEvent("KeyDown", [&] { raiseEvent(onKeyDown, key, 0); });
+    const int character = key == 0 ? 0 : characterOfKey(key);
+    if (character != 0 && form().isLoaded()) {
+        int typed = character;
+        runUserEvent("KeyPress", [&] { raiseEvent(onKeyPress, typed); });
+    }
+    if (form().isLoaded()) {
+        int up = keyCode;
+        runUserEvent("KeyUp", [&] { raiseEvent(onKeyUp, up, 0); });
+    }
+}
+
+Control* UserControl::mouseTarget(int& x, int& y) {
+    if (Control* under = constituentAt(x, y)) {
+        int partX = x - under->left() / gfx::TwipsPerPixel;
+        int partY = y - under->top() / gfx::TwipsPerPixel;
+        if (Control* target = under->mouseTarget(partX, partY)) {
+            x = partX;
+            y = partY;
+            return target;
+        }
+    }
+    return this;
+}
+
+void UserControl::userMouse(MouseStep step, int button, int x, int y) {
+    raiseMouse(step, button, x, y);
+}
+
+gfx::Surface UserControl::snapshot() const {
+    return render();
 }
 
 void UserControl::enterFocus() {

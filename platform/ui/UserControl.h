@@ -3,6 +3,7 @@
 #include "platform/gfx/Surface.h"
 #include "platform/ui/Control.h"
 #include "platform/ui/Font.h"
+#include "platform/ui/Mouse.h"
 #include "platform/ui/PropertyBag.h"
 
 #include <cstdint>
@@ -19,7 +20,7 @@ namespace ui {
 // in is left (ExitFocus); then the new control gets it (GotFocus) and the user control it is
 // in is entered (EnterFocus) last, so a handler of EnterFocus may keep running (a polling
 // loop) until the focus leaves again.
-class UserControl : public Control {
+class UserControl : public Control, public MouseEvents {
 public:
     UserControl(Form& form, std::string name, int index);
     ~UserControl() override;
@@ -60,10 +61,23 @@ public:
         adoptConstituent(std::move(control));
         return made;
     }
-    Control* constituent(const std::string& name, int index = -1) const;
     std::vector<Control*> constituents() const;
+    std::vector<Control*> parts() const override { return constituents(); }
     // The visible constituent under a point of the face (pixels), the last laid one first.
     Control* constituentAt(int x, int y) const;
+
+    // --- What the user does ------------------------------------------------------------------
+    // By default the face raises the events below to the control's code; a control that
+    // answers the user itself overrides these.
+    void userClick() override;
+    void userDblClick(int row) override;
+    void userType(const std::string& text) override;
+    void userPressKey(int keyCode) override;
+    // The constituent under the point when it takes the mouse, else the face.
+    Control* mouseTarget(int& x, int& y) override;
+    void userMouse(MouseStep step, int button, int x, int y) override;
+    // The face as rendered, its picture boxes on it.
+    gfx::Surface snapshot() const override;
 
     // --- Events ------------------------------------------------------------------------------
     std::function<void()> onInitProperties;
@@ -71,28 +85,25 @@ public:
     std::function<void(PropertyBag& bag)> onWriteProperties;
     std::function<void()> onPaint;
     std::function<void()> onResize;
-    std::function<void()> onClick;
-    std::function<void()> onDblClick;
     std::function<void()> onEnterFocus;
     std::function<void()> onExitFocus;
     std::function<void(int& keyCode, int shift)> onKeyDown;
     std::function<void(int& keyCode, int shift)> onKeyUp;
     std::function<void(int& keyAscii)> onKeyPress;
-    // Coordinates in pixels of the face.
-    std::function<void(int button, int shift, int x, int y)> onMouseDown;
-    std::function<void(int button, int shift, int x, int y)> onMouseMove;
-    std::function<void(int button, int shift, int x, int y)> onMouseUp;
+    // Click, DblClick and the mouse events (MouseEvents) in pixels of the face.
 
 protected:
     std::string kind() const override { return "usercontrol"; }
     std::string describeValue() const override;
     void resized() override;
 
+    // Focus enters the control or one of its parts, or leaves them (see above).
+    virtual void enterFocus();
+    virtual void exitFocus();
+
 private:
     friend class Form;
     void adoptConstituent(std::unique_ptr<Control> control);
-    void enterFocus();
-    void exitFocus();
 
     int32_t m_backColor = int32_t(0x8000000F);
     int32_t m_foreColor = int32_t(0x80000012);

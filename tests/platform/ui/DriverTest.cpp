@@ -4,12 +4,14 @@
 #include "platform/ui/CheckBox.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/CommandButton.h"
+#include "platform/ui/Frame.h"
 #include "platform/ui/Label.h"
 #include "platform/ui/ListBox.h"
 #include "platform/ui/MsgBox.h"
 #include "platform/ui/OptionButton.h"
 #include "platform/ui/PictureBox.h"
 #include "platform/ui/TextBox.h"
+#include "platform/ui/UserControl.h"
 
 #include <filesystem>
 
@@ -132,6 +134,77 @@ TEST_F(DriverTest, UserActionsReachTheControlsAsTheUserWould) {
     EXPECT_EQ(raisedNumber([&] { d.click("Command3"); }, &why), 5);
     EXPECT_EQ(why, "No form is shown, so there is no control Command3");
     EXPECT_EQ(d.describeTopmost(), "no form shown\n");
+}
+
+// A kind of control the driver knows nothing of: a user control that answers the user itself.
+class Dial : public ui::UserControl {
+public:
+    Dial(ui::Form& form, std::string name, int index)
+        : ui::UserControl(form, std::move(name), index) {
+        move(0, 0, 300, 300);
+        knob = add<ui::PictureBox>("Knob");
+        knob->move(150, 150, 75, 75);
+    }
+    void userClick() override { log.push_back("own click"); }
+    void userPressKey(int keyCode) override {
+        runUserEvent("KeyDown", [&] {
+            log.push_back("own key " + std::to_string(keyCode));
+            if (keyCode == 27)
+                sys::raise(380, "Invalid property value");
+        });
+    }
+    void userMouse(ui::MouseStep step, int button, int x, int y) override {
+        log.push_back(std::string("face ") + ui::mouseEventName(step) + " " +
+                      std::to_string(button) + " " + std::to_string(x) + "," + std::to_string(y));
+    }
+    ui::PictureBox* knob = nullptr;
+    Lines log;
+};
+
+TEST_F(DriverTest, EachKindOfControlAnswersTheUserItselfAndRefusesWhatItCannotTake) {
+    TestForm form("frmDial", "Dial", [](TestForm& f) {
+        f.make<Dial>("Dial1");
+        f.make<ui::Frame>("Frame1");
+    });
+    form.show(ui::ShowMode::Modeless);
+    Dial& dial = form.get<Dial>("Dial1");
+    Lines knob;
+    dial.knob->onMouseDown = [&knob](int button, int, int x, int y) {
+        knob.push_back("knob down " + std::to_string(button) + " " + std::to_string(x) + "," +
+                       std::to_string(y));
+    };
+    auto& d = driver();
+    d.click("Dial1");
+    d.pressKey("Dial1", -1, 'A');
+    d.pressKey("Dial1", -1, 27); // its handler's error is reported, the interface goes on
+    d.mouse("click", "Dial1", -1, 3, 4, ui::LeftButton);
+    d.mouse("down", "Dial1", -1, 12, 13, ui::LeftButton); // on the knob, in its coordinates
+    d.mouse("up", "Knob", -1, 2, 3, ui::LeftButton);
+    EXPECT_EQ(dial.log, (Lines{"own click", "own key 65", "own key 27", "face MouseDown 1 3,4",
+                               "face MouseUp 1 3,4", "face Click 1 3,4"}));
+    EXPECT_EQ(knob, (Lines{"knob down 1 2,3"}));
+    EXPECT_EQ(lines(), (Lines{"form shown: Dial",
+                              "error 380: Invalid property value (in frmDial_Dial1_KeyDown)"}));
+
+    // A frame takes none of the user's actions; each refusal says what it cannot take.
+    const std::vector<std::pair<std::function<void()>, std::string>> refusals = {
+        {[&] { d.click("Frame1"); }, "cannot be clicked"},
+        {[&] { d.dblClick("Frame1", -1, 0); }, "cannot be double-clicked"},
+        {[&] { d.setText("Frame1", -1, "x"); }, "takes no text"},
+        {[&] { d.type("Frame1", -1, "x"); }, "takes no typing"},
+        {[&] { d.pressKey("Frame1", -1, 13); }, "takes no keys"},
+        {[&] { d.selectRow("Frame1", -1, 0); }, "has no rows"},
+        {[&] { d.selectRow("Frame1", -1, "a"); }, "has no row \"a\""},
+        {[&] { d.check("Frame1", -1, true); }, "cannot be checked"},
+        {[&] { d.mouse("down", "Frame1", -1, 1, 1, ui::LeftButton); }, "takes no mouse actions"},
+        {[&] { d.snapshot("Frame1", -1, "unused.png"); }, "shows no picture"},
+    };
+    for (const auto& [action, why] : refusals) {
+        std::string description;
+        EXPECT_EQ(raisedNumber(action, &description), 5) << why;
+        EXPECT_EQ(description, "The control Frame1 " + why);
+    }
+    form.unload();
 }
 
 TEST_F(DriverTest, WaitMovesTheVirtualClockAndDeliversWhatIsPostedOnTheWay) {
