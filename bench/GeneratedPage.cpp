@@ -1,0 +1,46 @@
+#include "GeneratedPage.h"
+
+namespace bench {
+
+std::string generatedPage(std::size_t size) {
+    std::string html = "<!DOCTYPE HTML PUBLIC \"-//W3C//DTD HTML 4.01 Transitional//EN\">\n"
+                       "<html><head><title>Catalogue</title>\n"
+                       "<script>function check(f) { return f && f.q.value != ''; }</script>\n"
+                       "</head><body bgcolor=\"#FFFFFF\">\n";
+    html.reserve(size + 4096);
+    for (int i = 0; html.size() < size; ++i) {
+        std::string n = std::to_string(i);
+        html += "<!-- item " + n +
+                " -->\n<table border=0 width=\"100%\"><tr><td>"
+                "<font face=\"Arial\" size=2><b>Item " +
+                n +
+                "</b> &mdash; caf&eacute; &amp; "
+                "more&nbsp;text, prices &lt; &pound;" +
+                n + "</font></td>\n<td><form name=\"f" + n +
+                "\" action=\"/cgi-bin/cart.pl?item=" + n +
+                "&amp;lang=en\" method=post>\n"
+                "<input type=hidden name=item value=\"" +
+                n +
+                "\">\n"
+                "<input type=text name=qty size=3 value=1 onfocus=\"if(a&&b){x=&quot;" +
+                n +
+                "&quot;;}\" onblur=\"ZirirurNumberOnly(this);\">\n"
+                "<select name=colour><option value=r>Red<option value=g selected>Green"
+                "<option value=b>Blue</select>\n"
+                "<textarea name=note rows=2 cols=20>Note " +
+                n +
+                "</textarea>\n"
+                "<input type=image src=\"images/buy.gif\" name=buy alt=\"Buy\">\n"
+                "</form></td></tr></table>\n<p>Some text with <i>markup</i> and a "
+                "<a href=\"item" +
+                n +
+                ".htm\">link</a>.</p>\n"
+                "<script>if (" +
+                n +
+                " < 10 && document.forms.length > 0) { check(null); }"
+                "</script>\n";
+    }
+    return html + "</body></html>\n";
+}
+
+} // namespace bench
