@@ -3,6 +3,7 @@
 #include "addin/AboutTools1.h"
 #include "fieldmanager/frmManFields.h"
 #include "formtools/frmDel.h"
+#include "formtools/frmRadioGroup.h"
 #include "platform/ui/Form.h"
 
 #include <array>
@@ -29,6 +30,7 @@ std::unique_ptr<ui::Form> create(ToolDialog dialog) {
     case ToolDialog::frmDel:
         return std::make_unique<frmDel>();
     case ToolDialog::frmRadioGroup:
+        return std::make_unique<frmRadioGroup>();
     case ToolDialog::frmComps:
     case ToolDialog::frmInsertForm:
     case ToolDialog::frmAddFavForm:

@@ -9,4 +9,8 @@ namespace zirirur {
 // "<installation>\Buttons\remove.png").
 std::string ButtonArt(const std::string& name);
 
+// The pictures' size in twips (112 by 32 pixels): a picture button is made to fit its picture.
+constexpr int ButtonArtWidth = 1680;
+constexpr int ButtonArtHeight = 480;
+
 } // namespace zirirur

@@ -44,7 +44,7 @@ frmDel::frmDel() : ui::Form("frmDel") {}
 
 void frmDel::createControls() {
     setCaption("Delete Form");
-    setClientSize(4680, 3240);
+    setClientSize(4740, 3300);
 
     constexpr std::array<int, 4> tops{120, 480, 1080, 1680};
     constexpr std::array<int, 4> heights{255, 495, 495, 255};
@@ -63,12 +63,12 @@ void frmDel::createControls() {
         lstTypes->addItem(type);
 
     Command1 = add<ui::CommandButton>("Command1");
-    Command1->move(1560, 2640, 1440, 420);
+    Command1->move(1200, 2640, ButtonArtWidth, ButtonArtHeight);
     Command1->setPicture(ButtonArt("remove"));
     Command1->onClick = [this] { Command1_Click(); };
 
     Command3 = add<ui::CommandButton>("Command3");
-    Command3->move(3120, 2640, 1440, 420);
+    Command3->move(2940, 2640, ButtonArtWidth, ButtonArtHeight);
     Command3->setPicture(ButtonArt("cancel"));
     Command3->onClick = [this] { Command3_Click(); };
 }

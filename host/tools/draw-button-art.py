@@ -15,6 +15,7 @@ GREEN = (30, 140, 60)
 RED = (200, 30, 30)
 BLUE = (30, 80, 190)
 
+# The dialogs make their picture buttons this size (formtools/ButtonArt.h).
 WIDTH, HEIGHT = 112, 32
 
 # A 5 by 7 pixel font; rows 7 and 8 are the descenders of g, j, p, q and y.

@@ -1,14 +1,12 @@
 #include "FormRemovalOracle.h"
+#include "FormToolsTestSupport.h"
 #include "PageSession.h"
 
 #include "formtools/frmDel.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
 #include "platform/dom/ElementCollection.h"
-#include "platform/gfx/Surface.h"
-#include "platform/sys/App.h"
 #include "platform/ui/ComboBox.h"
-#include "platform/ui/CommandButton.h"
 #include "platform/ui/OptionButton.h"
 
 #include <gmock/gmock.h>
@@ -28,16 +26,6 @@ const char* const NoFormLine =
 
 ui::Driver::Action choose(Removal removal) {
     return [removal] { ui::Driver::instance().click("optDel", static_cast<int>(removal)); };
-}
-
-// A picture button shows its picture from the installation's Buttons folder, and the
-// installation as shipped has it.
-void expectShippedPicture(const std::string& button, const std::string& art) {
-    auto& shown = dynamic_cast<ui::CommandButton&>(ui::Driver::instance().control(button));
-    EXPECT_EQ(shown.caption(), "") << button;
-    EXPECT_EQ(shown.picture(), sys::App::path() + "\\Buttons\\" + art + ".png") << button;
-    const std::string shipped = std::string(ZIRIRUR_INSTALL_DIR) + "/Buttons/" + art + ".png";
-    EXPECT_GT(gfx::Surface::loadPng(shipped).width(), 0) << shipped;
 }
 
 // The ids of the fields of the form named by idOrName, in its order.
