@@ -7,24 +7,23 @@ namespace zirirur {
 
 namespace text = sys::text;
 
-const EffectStatement EffectStatement::UpperCase{EffectAttribute::OnBlur, "onblur",
-                                                 "VQRMakeUpper(this);", "", ""};
-const EffectStatement EffectStatement::LowerCase{EffectAttribute::OnBlur, "onblur",
-                                                 "VQRMakeLower(this);", "", ""};
-const EffectStatement EffectStatement::NumbersOnly{EffectAttribute::OnBlur, "onblur",
+const EffectStatement EffectStatement::UpperCase{EffectAttribute::OnBlur, "VQRMakeUpper(this);", "",
+                                                 ""};
+const EffectStatement EffectStatement::LowerCase{EffectAttribute::OnBlur, "VQRMakeLower(this);", "",
+                                                 ""};
+const EffectStatement EffectStatement::NumbersOnly{EffectAttribute::OnBlur,
                                                    "ZirirurNumberOnly(this);", "", ""};
-const EffectStatement EffectStatement::CharCounter{EffectAttribute::OnKeyUp, "onKeyUp", "",
+const EffectStatement EffectStatement::CharCounter{EffectAttribute::OnKeyUp, "",
                                                    "ZirirurTextCounter(this,", ");"};
-const EffectStatement EffectStatement::StatusOnFocus{EffectAttribute::OnFocus, "onfocus", "",
+const EffectStatement EffectStatement::StatusOnFocus{EffectAttribute::OnFocus, "",
                                                      "ZirirurStatus('", "');"};
-const EffectStatement EffectStatement::StatusOnBlur{
-    EffectAttribute::OnBlur, "onblur", "ZirirurStatus(' ');", "ZirirurStatus('", "');"};
-const EffectStatement EffectStatement::Lock{EffectAttribute::OnFocus, "onfocus", "this.blur();",
-                                            "this.blur(", ");"};
-const EffectStatement EffectStatement::BoldOnFocus{EffectAttribute::OnFocus, "onfocus",
-                                                   "this.style.fontWeight='bold';",
-                                                   "this.style.fontWeight='", "bold';"};
-const EffectStatement EffectStatement::BoldOnBlur{EffectAttribute::OnBlur, "onblur",
+const EffectStatement EffectStatement::StatusOnBlur{EffectAttribute::OnBlur, "ZirirurStatus(' ');",
+                                                    "ZirirurStatus('", "');"};
+const EffectStatement EffectStatement::Lock{EffectAttribute::OnFocus, "this.blur();", "this.blur(",
+                                            ");"};
+const EffectStatement EffectStatement::BoldOnFocus{
+    EffectAttribute::OnFocus, "this.style.fontWeight='bold';", "this.style.fontWeight='", "bold';"};
+const EffectStatement EffectStatement::BoldOnBlur{EffectAttribute::OnBlur,
                                                   "this.style.fontWeight='normal';",
                                                   "this.style.fontWeight='", "normal';"};
 

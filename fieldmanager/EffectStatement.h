@@ -20,8 +20,6 @@ struct ScriptFile {
 class EffectStatement {
 public:
     EffectAttribute attribute;
-    // The attribute's name as the statement's readers pass it to GetJMethod.
-    std::string_view readName;
     std::string_view fixedText;
     std::string_view startMarker;
     std::string_view endMarker;

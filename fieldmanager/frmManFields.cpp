@@ -5,8 +5,10 @@
 #include "fieldmanager/AttributeGrammar.h"
 #include "fieldmanager/FindFormAtCursor.h"
 #include "fieldmanager/NumberReading.h"
+#include "fieldmanager/ScriptString.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
+#include "platform/dom/HtmlSerializer.h"
 #include "platform/dom/Style.h"
 #include "platform/sys/ErrorsIgnored.h"
 #include "platform/sys/Required.h"
@@ -340,7 +342,9 @@ std::string frmManFields::GetJMethod(const std::shared_ptr<dom::Element>& TheEle
     std::string value;
     sys::tryStep(
         [&] { value = AttributeGrammar::read(sys::required(TheElem).outerHTML(), WhatMethod); });
-    return value;
+    // The markup shows a few characters of a script as references (a double quote as &quot;);
+    // the caller gets the script itself.
+    return dom::HtmlSerializer::attributeValueFromMarkup(value);
 }
 
 void frmManFields::SetJMethod(const std::shared_ptr<dom::Element>& TheElem,
@@ -400,8 +404,8 @@ void frmManFields::List1_Click() {
     sys::tryStep([&] {
         if (FlagIsOn(List5, row)) {
             ShowState(txtStatusOn, true);
-            txtStatus->setText(
-                TextBetween(GetJMethod(CurField, "onfocus"), "ZirirurStatus('", "')"));
+            txtStatus->setText(ScriptString::unescaped(
+                TextBetween(GetJMethod(CurField, "onfocus"), "ZirirurStatus('", "')")));
         } else {
             ShowState(txtStatusOn, false);
         }

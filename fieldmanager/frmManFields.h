@@ -3,8 +3,10 @@
 #include "platform/ui/Form.h"
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace dom {
 class Element;
@@ -41,7 +43,8 @@ public:
     // The scan: finds the form at the cursor, fills the field table and selects row 0.
     void LoadFormFields();
 
-    // The value of an event attribute as the element's outer HTML shows it; "" when absent.
+    // The value of an event attribute as the element's outer HTML shows it, its references
+    // taken back to the characters they stand for; "" when absent.
     static std::string GetJMethod(const std::shared_ptr<dom::Element>& TheElem,
                                   const std::string& WhatMethod);
     // Replaces or adds the attribute by rewriting the element's outer HTML, then fetches the
@@ -85,9 +88,13 @@ private:
     bool ApplyStatusText();
     void ApplyBoldOnFocus();
 
+    std::string ReadAttribute(EffectAttribute attribute) const;
+    void WriteAttribute(EffectAttribute attribute, const std::string& value);
+    // Reads the attribute, passes its value through the rule and writes the result.
+    void EditAttribute(EffectAttribute attribute,
+                       const std::function<std::string(std::string_view)>& rule);
     void AddStatement(const EffectStatement& statement, const std::string& text);
     void RemoveStatement(const EffectStatement& statement);
-    void WriteAttribute(EffectAttribute attribute, const std::string& value);
     void AddLock();
     void RemoveLock();
     void RemoveBold();

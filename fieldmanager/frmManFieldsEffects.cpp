@@ -2,6 +2,7 @@
 // Functions, Other Functions and Text Style frames. Every step runs with errors ignored.
 #include "addin/AModule.h"
 #include "fieldmanager/EffectStatement.h"
+#include "fieldmanager/ScriptString.h"
 #include "fieldmanager/frmManFields.h"
 #include "platform/dom/Element.h"
 #include "platform/dom/Style.h"
@@ -43,29 +44,39 @@ void frmManFields::WriteAttribute(EffectAttribute attribute, const std::string& 
     }
 }
 
+// The rules start from the attribute itself: in the field's markup its name may first stand
+// inside another attribute or the field's text, or too far in to be found, and a rule's result
+// must never put such text in the place of the page's own handler.
+std::string frmManFields::ReadAttribute(EffectAttribute attribute) const {
+    const dom::Element& field = sys::required(CurField);
+    if (attribute == EffectAttribute::OnKeyUp)
+        return field.onkeyup();
+    return field.getProperty(attribute == EffectAttribute::OnFocus ? "onfocus" : "onblur");
+}
+
+void frmManFields::EditAttribute(EffectAttribute attribute,
+                                 const std::function<std::string(std::string_view)>& rule) {
+    std::string value;
+    sys::tryStep([&] { value = ReadAttribute(attribute); });
+    sys::tryStep([&] { WriteAttribute(attribute, rule(value)); });
+}
+
 void frmManFields::AddStatement(const EffectStatement& statement, const std::string& text) {
-    const std::string value = GetJMethod(CurField, std::string(statement.readName));
-    sys::tryStep([&] { WriteAttribute(statement.attribute, statement.added(value, text)); });
+    EditAttribute(statement.attribute,
+                  [&](std::string_view value) { return statement.added(value, text); });
 }
 
 void frmManFields::RemoveStatement(const EffectStatement& statement) {
-    const std::string value = GetJMethod(CurField, std::string(statement.readName));
-    sys::tryStep([&] { WriteAttribute(statement.attribute, statement.removed(value)); });
+    EditAttribute(statement.attribute,
+                  [&](std::string_view value) { return statement.removed(value); });
 }
 
-// The lock reads the field's onfocus property itself rather than its markup.
 void frmManFields::AddLock() {
-    std::string value;
-    sys::tryStep([&] { value = sys::required(CurField).getProperty("onfocus"); });
-    sys::tryStep(
-        [&] { WriteAttribute(EffectAttribute::OnFocus, EffectStatement::lockAdded(value)); });
+    EditAttribute(EffectAttribute::OnFocus, EffectStatement::lockAdded);
 }
 
 void frmManFields::RemoveLock() {
-    std::string value;
-    sys::tryStep([&] { value = sys::required(CurField).getProperty("onfocus"); });
-    sys::tryStep(
-        [&] { WriteAttribute(EffectAttribute::OnFocus, EffectStatement::lockRemoved(value)); });
+    EditAttribute(EffectAttribute::OnFocus, EffectStatement::lockRemoved);
 }
 
 // --- the writers ---
@@ -87,7 +98,7 @@ bool frmManFields::ApplyStatusText() {
         return false;
     sys::tryStep([&] {
         AddStatement(EffectStatement::StatusOnFocus,
-                     EffectStatement::StatusOnFocus.text(txtStatus->text()));
+                     EffectStatement::StatusOnFocus.text(ScriptString::escaped(txtStatus->text())));
     });
     Yield(8);
     sys::tryStep([&] { RefetchCurField(); });

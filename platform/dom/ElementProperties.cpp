@@ -2,7 +2,6 @@
 #include "platform/sys/Text.h"
 
 #include "platform/dom/Element.h"
-#include "platform/dom/HtmlSerializer.h"
 #include "platform/sys/Error.h"
 
 #include <algorithm>
@@ -303,11 +302,10 @@ void ElementProperties::set(Element& element, std::string_view name, const std::
         return element.setOuterHTML(value);
     if (property == "innerhtml")
         return element.setInnerHTML(value);
-    if (contains(kEvents, property)) {
-        // The add-in writes back what it read between the quotes of our markup, where a
-        // double quote of the script stands as &quot;: take those two references back.
-        return writeAttribute(element, property, HtmlSerializer::attributeValueFromMarkup(value));
-    }
+    // A script is stored as given: text that a reader took from our markup is decoded by that
+    // reader, never here, or a script that holds "&amp;" would lose it.
+    if (contains(kEvents, property))
+        return writeAttribute(element, property, value);
     if (auto attribute = reflectedAttribute(element, property))
         return writeAttribute(element, *attribute, value);
     if (element.getAttribute(property))

@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <map>
 
 namespace {
 
@@ -125,7 +126,7 @@ TEST(EffectCommands, CaseEffectsExcludeEachOtherAndSetReplacesTheArgument) {
          act::select("lstEffect", "Other Functions"), act::set("txtStatus", "Hello"),
          act::click("Command8"), act::set("txtStatus", "it's me"), act::click("Command10"),
          act::inspect([&] {
-             EXPECT_EQ(attribute(page, "plain", "onfocus"), "ZirirurStatus('it's me');");
+             EXPECT_EQ(attribute(page, "plain", "onfocus"), "ZirirurStatus('it\\x27s me');");
              EXPECT_EQ(scriptsWithId(page, "VQRStatus"), 1);
          }),
          act::select("lstEffect", "Basic Text Style"), act::set("lstFonts", "Impact"),
@@ -236,6 +237,131 @@ TEST(EffectCommands, ApplyToAllGivesEveryFieldTheFamilyAndTheBoldState) {
              EXPECT_EQ(attribute(page, "lit", "onfocus"),
                        "style.backgroundColor='#FFFF00';style.color='#0000FF';");
          })});
+}
+
+TEST(EffectCommands, ThePagesOwnHandlersSurviveEveryEffectWhateverItsMarkupHolds) {
+    // Fields whose own handlers a reader of the markup would miss or mistake.
+    PageSession page("fm-roads.htm");
+    page.placeCursor("k");
+    const std::vector<std::string> fields{"k",     "email", "xonblur", "long",
+                                          "keyed", "story", "tracked"};
+    const std::vector<std::string> attributes{"onfocus", "onblur", "onkeyup", "data-onfocus",
+                                              "title"};
+    std::map<std::string, std::map<std::string, std::string>> own;
+    for (const auto& field : fields)
+        for (const auto& name : attributes)
+            own[field][name] = page.element(field)->getAttribute(name).value_or("");
+    ASSERT_EQ(own["k"]["onfocus"], "s='&amp;';t='&quot;';");
+
+    frmManFields dialog;
+    std::vector<ui::Driver::Action> actions;
+    auto holds = [&](const std::string& field, const std::string& name, const std::string& added) {
+        return act::inspect([&page, &own, field, name, added] {
+            EXPECT_EQ(page.element(field)->getAttribute(name).value_or(""),
+                      own[field][name] + added)
+                << field << " " << name;
+        });
+    };
+    for (const auto& field : fields) {
+        actions.push_back(act::select("List1", field));
+        for (const Effect& effect : Effects) {
+            // Upper case on a field whose own handler calls it takes that call away, rightly.
+            if (own[field]["onblur"].find("VQRMakeUpper") != std::string::npos &&
+                std::string(effect.on) == "Command12")
+                continue;
+            actions.push_back(act::select("lstEffect", effect.frame));
+            if (std::string(effect.frame) == "Other Functions")
+                actions.push_back(act::set("txtStatus", "Hello"));
+            // "-" on a field without the effect, "+", and "-" again.
+            actions.push_back(act::click(effect.off));
+            actions.push_back(holds(field, effect.attribute, ""));
+            actions.push_back(act::click(effect.on));
+            actions.push_back(holds(field, effect.attribute, effect.statement));
+            if (effect.onblur)
+                actions.push_back(holds(field, "onblur", effect.onblur));
+            actions.push_back(act::click(effect.off));
+            actions.push_back(holds(field, effect.attribute, ""));
+            actions.push_back(holds(field, "onblur", ""));
+        }
+    }
+    page.run(dialog, actions);
+
+    page.save();
+    page.reopen();
+    for (const auto& field : fields)
+        for (const auto& name : attributes)
+            EXPECT_EQ(page.element(field)->getAttribute(name).value_or(""), own[field][name])
+                << field << " " << name;
+    EXPECT_EQ(page.element("story")->getProperty("Value"), "onblur=\"check()\" onfocus=\"x()\"");
+    EXPECT_EQ(page.element("long")->getProperty("Value").size(), 33000u);
+}
+
+// The status text stands inside a single-quoted script string: what would end it is escaped,
+// the rest is written as typed, and the dialog shows the text as typed again.
+TEST(EffectCommands, AStatusTextIsWrittenAsAScriptStringAndReadBackAsTyped) {
+    PageSession page("fm-effects.htm");
+    page.placeCursor("plain");
+    const std::vector<std::pair<std::string, std::string>> typedAndWritten{
+        {"Enter your name", "Enter your name"},
+        {"Tom &amp; Jerry", "Tom &amp; Jerry"},
+        {"a&#xD;b", "a&#xD;b"},
+        {"Don't forget", "Don\\x27t forget"},
+        {R"(say "hi" \ C:\new & more ')", R"(say "hi" \\ C:\\new & more \x27)"},
+    };
+    frmManFields dialog;
+    std::vector<ui::Driver::Action> actions{act::select("lstEffect", "Other Functions")};
+    for (const auto& [typed, written] : typedAndWritten) {
+        actions.push_back(act::set("txtStatus", typed));
+        actions.push_back(act::click("Command8"));
+        actions.push_back(act::inspect([&page, written = written] {
+            EXPECT_EQ(attribute(page, "plain", "onfocus"), "ZirirurStatus('" + written + "');");
+            EXPECT_EQ(attribute(page, "plain", "onblur"), "ZirirurStatus(' ');");
+        }));
+        // Another field, and back: the text comes from the page again.
+        actions.push_back(act::set("txtStatus", ""));
+        actions.push_back(act::select("List1", "own"));
+        actions.push_back(act::select("List1", "plain"));
+        actions.push_back(act::inspect([typed = typed] { EXPECT_EQ(shown("txtStatus"), typed); }));
+    }
+    // Lock and bold join the status text on the same field; the lock goes again alone.
+    const std::string last = "ZirirurStatus('" + typedAndWritten.back().second + "');";
+    actions.push_back(act::click("Command21"));
+    actions.push_back(act::select("lstEffect", "Basic Text Style"));
+    actions.push_back(act::click("Command27"));
+    actions.push_back(act::inspect([&] {
+        EXPECT_EQ(attribute(page, "plain", "onfocus"),
+                  last + "this.blur();this.style.fontWeight='bold';");
+    }));
+    actions.push_back(act::select("lstEffect", "Other Functions"));
+    actions.push_back(act::click("Command22"));
+    actions.push_back(act::click("Command21"));
+    page.run(dialog, actions);
+    EXPECT_EQ(attribute(page, "plain", "onfocus"),
+              last + "this.style.fontWeight='bold';this.blur();");
+
+    page.save();
+    page.reopen();
+    page.placeCursor("plain");
+    frmManFields again;
+    page.run(again, {act::inspect([&] {
+                 expectShown({{"txtStatusOn", "ON"},
+                              {"txtStatus", typedAndWritten.back().first},
+                              {"lblLockOn", "ON"},
+                              {"lblBoldFont", "ON"}});
+             })});
+}
+
+// Pages written before hold their status text as it was typed, apostrophes and all.
+TEST(EffectCommands, AStatusTextWrittenUnescapedReadsAsItStandsAndIsRewrittenEscaped) {
+    auto page = PageSession::fromBytes(
+        "<form><input name=\"old\" onfocus=\"ZirirurStatus('it's C:\\temp');a();\" "
+        "onblur=\"ZirirurStatus(' ');\"></form>");
+    page->placeCursor("old");
+    frmManFields dialog;
+    page->run(dialog, {act::inspect([] { EXPECT_EQ(shown("txtStatus"), "it's C:\\temp"); }),
+                       act::select("lstEffect", "Other Functions"), act::click("Command10")});
+    EXPECT_EQ(attribute(*page, "old", "onfocus"), "a();ZirirurStatus('it\\x27s C:\\\\temp');");
+    EXPECT_EQ(attribute(*page, "old", "onblur"), "ZirirurStatus(' ');");
 }
 
 } // namespace

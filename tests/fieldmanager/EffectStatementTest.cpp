@@ -27,7 +27,7 @@ TEST(EffectStatement, StatementsWithArgumentsReplaceTheFirstCopysArgument) {
     const std::string first = status.added("x();", status.text("one"));
     EXPECT_EQ(first, "x();ZirirurStatus('one');");
     EXPECT_EQ(status.added(first + "y()", status.text("two")), "x();y();ZirirurStatus('two');");
-    // An apostrophe is written as typed, and still found again.
+    // A copy holding a bare apostrophe, as pages written before hold it, is still found.
     const std::string quoted = status.added("", status.text("it's"));
     EXPECT_EQ(quoted, "ZirirurStatus('it's');");
     EXPECT_EQ(status.added(quoted, status.text("ok")), "ZirirurStatus('ok');");

@@ -19,8 +19,17 @@ click Command8
 select List1 Locked
 click Command21
 
+# A status text with an apostrophe, quotes, a backslash and an ampersand, on a field that is
+# also locked and bold: its script must still run.
+select List1 Mixed
+set txtStatus "Don't \"quote\" C:\\new & Tom"
+click Command8
+click Command21
+
 select lstEffect "Basic Text Style"
 select List1 Bold
+click Command27
+select List1 Mixed
 click Command27
 select List1 Font
 set lstFonts Impact

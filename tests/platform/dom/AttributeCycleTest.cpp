@@ -3,27 +3,27 @@
 #include <gtest/gtest.h>
 
 using dom::Document;
+using domtest::attributeTextInMarkup;
 using domtest::byName;
 using domtest::dataPage;
 using domtest::readAttributeFromMarkup;
 
 // The add-in edits an event attribute by reading the text between its quotes in the field's
 // markup and writing the edited text back through the element's property, then fetching the
-// field again from its form. A double quote of the script stands in the markup as &quot;, so
-// that is what the add-in reads and writes back; the property takes our markup's two
-// references (&quot; and &amp;) back to their characters, so the script itself never changes.
+// field again from its form. A double quote of the script stands in the markup as &quot;; the
+// reader takes our markup's references back to their characters and the property stores what
+// it is given, so the script itself never changes.
 TEST(AttributeCycle, ScriptWithQuotesAndAmpersandsSurvivesFiftyEdits) {
     auto document = dataPage("dom-contact-table.htm");
     auto form = byName(document, "contact");
     const std::string script = "if(a&&b){x=\"<q>\";y='z'}";
     auto field = form->item(0);
     ASSERT_EQ(field->getAttribute("onfocus"), script);
-    const std::string seen = readAttributeFromMarkup(*field, "onfocus");
-    EXPECT_EQ(seen, "if(a&&b){x=&quot;<q>&quot;;y='z'}");
+    EXPECT_EQ(attributeTextInMarkup(*field, "onfocus"), "if(a&&b){x=&quot;<q>&quot;;y='z'}");
     for (int cycle = 0; cycle < 50; ++cycle) {
         field = form->item(0);
         std::string read = readAttributeFromMarkup(*field, "onfocus");
-        ASSERT_EQ(read, seen) << "cycle " << cycle;
+        ASSERT_EQ(read, script) << "cycle " << cycle;
         field->setProperty("onfocus", read);
         field = form->item(0);
         ASSERT_EQ(field->getAttribute("onfocus"), script) << "cycle " << cycle;
@@ -68,7 +68,7 @@ TEST(AttributeCycle, RewritingTheOuterHtmlWithTheReadTextChangesNothing) {
         // The add-in's writer: the attribute replaced in the markup, the markup written back.
         auto field = form->item(0);
         std::string html = field->outerHTML();
-        std::string value = readAttributeFromMarkup(*field, "onfocus");
+        std::string value = attributeTextInMarkup(*field, "onfocus");
         std::size_t at = html.find("onfocus=\"");
         std::string rest = html.substr(at + 9 + value.size() + 1);
         if (!rest.empty() && rest.front() == ' ')
@@ -80,16 +80,28 @@ TEST(AttributeCycle, RewritingTheOuterHtmlWithTheReadTextChangesNothing) {
     EXPECT_EQ(form->item(0)->outerHTML(), before);
 }
 
+// A script that really holds the text of a reference keeps it: the markup shows it with its
+// ampersand as &amp;, the reader takes that back, and a property write stores its text as given.
 TEST(AttributeCycle, LiteralReferencesInAScriptAreKeptToo) {
     // A script that really contains the text "&lt;" (written &amp;lt; in the page).
     auto document = Document::parse("<form><input name=f onfocus=\"s='&amp;lt;'+'&'\"></form>");
     auto form = document->all().tags("FORM").item(0);
-    const std::string seen = readAttributeFromMarkup(*form->item(0), "onfocus");
-    EXPECT_EQ(seen, "s='&amp;lt;'+'&'");
+    EXPECT_EQ(attributeTextInMarkup(*form->item(0), "onfocus"), "s='&amp;lt;'+'&'");
     for (int cycle = 0; cycle < 50; ++cycle)
         form->item(0)->setProperty("onfocus", readAttributeFromMarkup(*form->item(0), "onfocus"));
-    EXPECT_EQ(readAttributeFromMarkup(*form->item(0), "onfocus"), seen);
+    EXPECT_EQ(attributeTextInMarkup(*form->item(0), "onfocus"), "s='&amp;lt;'+'&'");
     EXPECT_EQ(form->item(0)->getAttribute("onfocus"), "s='&lt;'+'&'");
+
+    // Written through the property, not read from any markup.
+    const std::string script = "s='&amp;';t='&quot;';u='&#xD;';this.blur();";
+    form->item(0)->setProperty("onfocus", script);
+    form->item(0)->setOnkeyup(script);
+    EXPECT_EQ(form->item(0)->getAttribute("onfocus"), script);
+    EXPECT_EQ(form->item(0)->onkeyup(), script);
+    EXPECT_EQ(readAttributeFromMarkup(*form->item(0), "onfocus"), script);
+    auto again = Document::parse(document->serialize());
+    EXPECT_EQ(again->all().item("f")->getAttribute("onfocus"), script);
+    EXPECT_EQ(again->all().item("f")->onkeyup(), script);
 }
 
 TEST(AttributeCycle, WritingBackWhatWasReadLeavesThePageAlone) {
@@ -122,11 +134,11 @@ TEST(AttributeCycle, CarriageReturnsFromReferencesSurviveEditsSavesAndReopening)
                                     "value=\"1&#13;2\"></form><p id=p>x&#13;y</p>");
     auto form = byName(document, "f");
     ASSERT_EQ(form->item(0)->getAttribute("onfocus"), "a();\rb();");
-    const std::string seen = readAttributeFromMarkup(*form->item(0), "onfocus");
-    EXPECT_EQ(seen, "a();&#xD;b();");
+    EXPECT_EQ(attributeTextInMarkup(*form->item(0), "onfocus"), "a();&#xD;b();");
     for (int cycle = 0; cycle < 3; ++cycle)
         form->item(0)->setProperty("onfocus", readAttributeFromMarkup(*form->item(0), "onfocus"));
-    form->item(0)->setProperty("onfocus", seen + "ZirirurStatus('x');");
+    form->item(0)->setProperty("onfocus", readAttributeFromMarkup(*form->item(0), "onfocus") +
+                                              "ZirirurStatus('x');");
     EXPECT_EQ(form->item(0)->getAttribute("onfocus"), "a();\rb();ZirirurStatus('x');");
     form->item(0)->setOnkeyup(readAttributeFromMarkup(*form->item(0), "onfocus"));
     EXPECT_EQ(form->item(0)->onkeyup(), "a();\rb();ZirirurStatus('x');");

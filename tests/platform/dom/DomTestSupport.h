@@ -3,6 +3,7 @@
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
 #include "platform/dom/ElementCollection.h"
+#include "platform/dom/HtmlSerializer.h"
 #include "platform/dom/TextRange.h"
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/Text.h"
@@ -99,9 +100,9 @@ inline std::string takeLinkFromHiddenImage(const std::shared_ptr<dom::Document>&
                                    : markup.substr(at + 6, markup.find('"', at + 6) - at - 6);
 }
 
-// The add-in's reader of an attribute in an element's markup: the text from after
-// name=" up to the next double quote, the name found without regard to case.
-inline std::string readAttributeFromMarkup(const dom::Element& element, const std::string& name) {
+// The text of an attribute in an element's markup: from after name=" up to the next double
+// quote, the name found without regard to case.
+inline std::string attributeTextInMarkup(const dom::Element& element, const std::string& name) {
     std::string html = element.outerHTML();
     long p = sys::text::find(html, name, 1, sys::text::Compare::IgnoreCase);
     if (p == 0)
@@ -111,6 +112,12 @@ inline std::string readAttributeFromMarkup(const dom::Element& element, const st
     if (q == 0)
         return "";
     return sys::text::mid(html, from, q - from);
+}
+
+// The add-in's reader of an attribute in an element's markup: that text with the references
+// of our markup taken back to their characters.
+inline std::string readAttributeFromMarkup(const dom::Element& element, const std::string& name) {
+    return dom::HtmlSerializer::attributeValueFromMarkup(attributeTextInMarkup(element, name));
 }
 
 inline std::shared_ptr<dom::Element> byName(const std::shared_ptr<dom::Document>& document,
