@@ -186,8 +186,8 @@ void frmManFields::createControls() {
     // Highlighting On Focus: the colour buttons and Apply To All belong to the colour picker.
     Frame2 = frame("Frame2", " Highlighting On Focus ");
     rowCaption("Label9", "Apply Highlighting Functions :", 300, Frame2);
-    Command7 = button("Command7", "-", "Turn Effect Off", PlusLeft, 300, Frame2);
-    Command6 = button("Command6", "+", "Turn Effect On", MinusLeft, 300, Frame2);
+    Command6 = plus("Command6", 300, Frame2);
+    Command7 = minus("Command7", 300, Frame2);
     txtHigh = state("txtHigh", 300, Frame2);
     auto swatch = [&](const char* labelName, const char* caption, const char* name,
                       const char* buttonName, int top, int32_t colour, const char* tip,

@@ -4,6 +4,7 @@
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
 #include "platform/dom/ElementCollection.h"
+#include "platform/ui/CommandButton.h"
 #include "platform/ui/Form.h"
 #include "platform/ui/PictureBox.h"
 
@@ -281,6 +282,29 @@ TEST(frmManFields, SwatchesReadTheColoursOfAHighlightedField) {
                       act::select("List1", "story"), act::inspect([&] {
                           expectShown({{"lstFonts", "Georgia,courier"}, {"txtType", "textarea"}});
                       })});
+}
+
+TEST(frmManFields, EveryEffectRowHasItsPlusBeforeItsMinus) {
+    PageSession page("fm-effects.htm");
+    page.placeCursor("plain");
+    frmManFields dialog;
+    page.run(
+        dialog, {act::inspect([] {
+            const std::vector<std::pair<const char*, const char*>> buttons{
+                {"Command17", "Command18"}, {"Command15", "Command16"}, {"Command11", "Command14"},
+                {"Command12", "Command13"}, {"Command6", "Command7"},   {"Command21", "Command22"},
+                {"Command8", "Command9"},   {"Command27", "Command28"}};
+            for (const auto& [on, off] : buttons) {
+                auto& plus = dynamic_cast<ui::CommandButton&>(ui::Driver::instance().control(on));
+                auto& minus = dynamic_cast<ui::CommandButton&>(ui::Driver::instance().control(off));
+                EXPECT_EQ(plus.caption(), "+") << on;
+                EXPECT_EQ(plus.toolTipText(), "Turn Effect On") << on;
+                EXPECT_EQ(minus.caption(), "-") << off;
+                EXPECT_EQ(minus.toolTipText(), "Turn Effect Off") << off;
+                EXPECT_LT(plus.left(), minus.left()) << on;
+                EXPECT_EQ(plus.top(), minus.top()) << on;
+            }
+        })});
 }
 
 } // namespace
