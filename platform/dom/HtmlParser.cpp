@@ -1,6 +1,7 @@
 #include "platform/dom/HtmlParser.h"
 #include "platform/sys/Text.h"
 
+#include "platform/dom/Arena.h"
 #include "platform/dom/Comment.h"
 #include "platform/dom/Doctype.h"
 #include "platform/dom/Element.h"
@@ -19,21 +20,27 @@ namespace dom {
 
 namespace {
 
-// Owns one parse of the HTML5 parser.
+// Owns one parse of the HTML5 parser. The parser's tree lives in an arena of its own, given
+// back whole with the parse: the parser allocates piece by piece, and freeing its tree node by
+// node costs about a third of what the parse itself does.
 class GumboParse {
 public:
-    GumboParse(std::string_view html, const GumboOptions& options)
-        : m_options(options),
-          m_output(gumbo_parse_with_options(&m_options, html.data(), html.size())) {}
-    ~GumboParse() { gumbo_destroy_output(&m_options, m_output); }
+    GumboParse(std::string_view html, GumboOptions options) {
+        options.allocator = [](void* arena, std::size_t size) {
+            return static_cast<Arena*>(arena)->allocate(size);
+        };
+        options.deallocator = [](void*, void*) {};
+        options.userdata = &m_arena;
+        m_output = gumbo_parse_with_options(&options, html.data(), html.size());
+    }
     GumboParse(const GumboParse&) = delete;
     GumboParse& operator=(const GumboParse&) = delete;
 
     const GumboOutput& output() const { return *m_output; }
 
 private:
-    GumboOptions m_options;
-    GumboOutput* m_output;
+    Arena m_arena;
+    GumboOutput* m_output = nullptr;
 };
 
 bool isTagDelimiter(char c) {
@@ -583,7 +590,9 @@ std::vector<std::shared_ptr<Node>> HtmlParser::parseFragment(std::string_view ht
 }
 
 void HtmlParser::parseOnly(std::string_view html) {
-    GumboParse parse(html, kGumboDefaultOptions);
+    // As any user of the parser has it: its own allocation, and its tree freed afterwards.
+    GumboOutput* output = gumbo_parse_with_options(&kGumboDefaultOptions, html.data(), html.size());
+    gumbo_destroy_output(&kGumboDefaultOptions, output);
 }
 
 } // namespace dom

@@ -29,7 +29,8 @@ public:
     // The markup parsed as the content of context would be; the nodes come back detached.
     static std::vector<std::shared_ptr<Node>> parseFragment(std::string_view html,
                                                             const Element& context);
-    // The parser's own work alone, building nothing of ours (for measuring).
+    // The parser's bare parse, as any user of it has it (its own allocation, its tree freed
+    // afterwards), building nothing of ours: what our parse is measured against.
     static void parseOnly(std::string_view html);
 };
 
