@@ -2,7 +2,9 @@
 
 #include "addin/AboutTools1.h"
 #include "fieldmanager/frmManFields.h"
+#include "formtools/frmAddFavForm.h"
 #include "formtools/frmDel.h"
+#include "formtools/frmInsertForm.h"
 #include "formtools/frmRadioGroup.h"
 #include "platform/ui/Form.h"
 
@@ -29,11 +31,13 @@ std::unique_ptr<ui::Form> create(ToolDialog dialog) {
         return std::make_unique<frmManFields>();
     case ToolDialog::frmDel:
         return std::make_unique<frmDel>();
+    case ToolDialog::frmInsertForm:
+        return std::make_unique<frmInsertForm>();
+    case ToolDialog::frmAddFavForm:
+        return std::make_unique<frmAddFavForm>();
     case ToolDialog::frmRadioGroup:
         return std::make_unique<frmRadioGroup>();
     case ToolDialog::frmComps:
-    case ToolDialog::frmInsertForm:
-    case ToolDialog::frmAddFavForm:
         return nullptr;
     }
     return nullptr;

@@ -184,3 +184,11 @@ std::vector<std::string> rows(const std::string& name) {
         out.push_back(list->list(i));
     return out;
 }
+
+std::vector<std::string> errorLines(const std::vector<std::string>& transcript) {
+    std::vector<std::string> errors;
+    for (const auto& line : transcript)
+        if (line.rfind("error", 0) == 0)
+            errors.push_back(line);
+    return errors;
+}

@@ -77,3 +77,5 @@ using Shown = std::vector<std::pair<std::string, std::string>>;
 void expectShown(const Shown& controlsAndTexts);
 // Every row of a list of the topmost form.
 std::vector<std::string> rows(const std::string& list);
+// The lines of a transcript that report an error.
+std::vector<std::string> errorLines(const std::vector<std::string>& transcript);

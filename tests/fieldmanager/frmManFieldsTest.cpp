@@ -22,14 +22,6 @@ bool isShown(const std::string& control) {
     return ui::Driver::instance().control(control).isShown();
 }
 
-std::vector<std::string> errorLines(const std::vector<std::string>& transcript) {
-    std::vector<std::string> errors;
-    for (const auto& line : transcript)
-        if (line.rfind("error", 0) == 0)
-            errors.push_back(line);
-    return errors;
-}
-
 TEST(frmManFields, ListsTheFieldsOfTheFormThatHoldsTheCursor) {
     PageSession page("fm-table-form.htm");
     page.placeCursor("amount");
