@@ -4,6 +4,7 @@
 #include "addin/ProjectGlobals.h"
 #include "addin/modText.h"
 #include "fieldmanager/FindFormAtCursor.h"
+#include "formtools/ButtonArt.h"
 #include "formtools/FavouriteLists.h"
 #include "formtools/FavouriteRecord.h"
 #include "formtools/FavouritesStore.h"
@@ -92,11 +93,11 @@ void frmAddFavForm::createControls() {
 
     Command1 = add<ui::CommandButton>("Command1");
     Command1->move(3960, 4140, 1080, 495);
-    Command1->setPicture("Save");
+    Command1->setPicture(ButtonArt("save"));
     Command1->setToolTipText("Save To Favourites");
     Command2 = add<ui::CommandButton>("Command2");
     Command2->move(5160, 4140, 1080, 495);
-    Command2->setPicture("Close");
+    Command2->setPicture(ButtonArt("close"));
     Command2->setToolTipText("Close");
     Command3 = add<ui::CommandButton>("Command3");
     Command3->move(120, 3720, 2655, 375);

@@ -2,6 +2,7 @@
 
 #include "addin/AModule.h"
 #include "fieldmanager/EffectStatement.h"
+#include "formtools/ButtonArt.h"
 #include "formtools/FavouriteLists.h"
 #include "formtools/FavouriteRecord.h"
 #include "formtools/FavouritesStore.h"
@@ -21,7 +22,6 @@
 #include "platform/ui/ListBox.h"
 #include "platform/ui/MsgBox.h"
 
-#include <array>
 #include <string>
 
 namespace zirirur {
@@ -69,11 +69,11 @@ void frmInsertForm::createControls() {
 
     Command1 = add<ui::CommandButton>("Command1");
     Command1->move(3120, 3780, 1080, 495);
-    Command1->setPicture("Insert");
+    Command1->setPicture(ButtonArt("insert"));
     Command1->setToolTipText("Insert Favourite");
     Command3 = add<ui::CommandButton>("Command3");
     Command3->move(4320, 3780, 1080, 495);
-    Command3->setPicture("Close");
+    Command3->setPicture(ButtonArt("close"));
     Command3->setToolTipText("Close");
     Command2 = add<ui::CommandButton>("Command2");
     Command2->move(120, 3330, 2535, 375);

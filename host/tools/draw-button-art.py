@@ -107,6 +107,9 @@ BUTTONS = [
     ("add-item", plus, GREEN, "Add Item"),
     ("delete-item", minus, RED, "Delete Item"),
     ("insert-group", radio, BLUE, "Insert Group"),
+    ("save", tick, GREEN, "Save"),
+    ("insert", tick, GREEN, "Insert"),
+    ("close", cross, RED, "Close"),
 ]
 
 

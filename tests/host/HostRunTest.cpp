@@ -73,6 +73,13 @@ protected:
     void TearDown() override { fs::remove_all(m_dir); }
 
     fs::path state() const { return m_dir / "state"; }
+    // A copy of the installation folder that the test may write to, shown as <install> too.
+    fs::path freshInstall() const {
+        const fs::path copy = m_dir / "install";
+        fs::remove_all(copy);
+        fs::copy(ZIRIRUR_INSTALL_DIR, copy, fs::copy_options::recursive);
+        return copy;
+    }
     fs::path page() const { return m_dir / "web" / "index.htm"; }
 
     // Runs the host with a script given as text; the state folder of this test unless told.
@@ -101,11 +108,14 @@ protected:
         result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
         result.out = readFile(m_dir / "out.txt");
         result.err = readFile(m_dir / "err.txt");
-        // The installation folder is wherever the checkout is; it may be shown escaped too.
-        std::string install = sys::FileSystem::windowsPath(ZIRIRUR_INSTALL_DIR);
-        replaceAll(result.out, install, "<install>");
-        replaceAll(install, "\\", "\\\\");
-        replaceAll(result.out, install, "<install>");
+        // The installation folder is wherever the checkout is, or the test's copy of it; it may
+        // be shown escaped too.
+        for (const fs::path& folder : {fs::path(ZIRIRUR_INSTALL_DIR), m_dir / "install"}) {
+            std::string install = sys::FileSystem::windowsPath(folder.string());
+            replaceAll(result.out, install, "<install>");
+            replaceAll(install, "\\", "\\\\");
+            replaceAll(result.out, install, "<install>");
+        }
         return result;
     }
 
@@ -300,12 +310,87 @@ TEST_F(HostRunTest, AFailingActionIsReportedWithItsLineAndTheRunGoesOn) {
 }
 
 TEST_F(HostRunTest, AToolOpensItsDialogOnlyWithAPageOpen) {
-    HostRun result = run({"--page", "web/index.htm", "--cursor", "Email", "--out", "saved.htm"},
+    const fs::path install = freshInstall();
+    HostRun result = run({"--install", install.string(), "--page", "web/index.htm", "--cursor",
+                          "Email", "--out", "saved.htm"},
                          "menu Form Field Manager\nclose\nmenu Insert Form From Favourites\n");
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_THAT(result.out, StartsWith("form shown: "));
     EXPECT_THAT(result.out, HasSubstr("Form Fields Manager\nform closed: "));
+    EXPECT_THAT(result.out, HasSubstr("form shown:  Insert Form\n"));
     EXPECT_THAT(result.out, Not(HasSubstr("You must have a page open/saved.")));
+    // The favourites dialog opened first on a fresh store made its index, empty.
+    EXPECT_TRUE(fs::exists(install / "formfav.dat"));
+    EXPECT_EQ(readFile(install / "formfav.dat"), "");
+}
+
+TEST_F(HostRunTest, FavouritesAreSavedInsertedAndDeletedThroughTheHost) {
+    const fs::path install = freshInstall();
+    const std::string data = std::string(ZIRIRUR_TEST_DATA) + "/";
+    fs::create_directories(m_dir / "shop web/shop/images");
+    fs::create_directories(m_dir / "shop web/shop/buttons");
+    fs::copy_file(data + "fav-order-form.htm", m_dir / "shop web/shop/order.htm");
+    writeFile(m_dir / "shop web/shop/images/logo.gif", "GIF89a logo");
+    writeFile(m_dir / "shop web/shop/buttons/send.png", "PNG send");
+    const std::string target = "<html><head><title>Target</title></head><body>"
+                               "<p id=\"here\">Here:</p><p>After.</p></body></html>";
+    fs::create_directories(m_dir / "target web/pages");
+    writeFile(m_dir / "target web/pages/target.htm", target);
+    fs::create_directories(m_dir / "nowhere");
+    writeFile(m_dir / "nowhere/target.htm", target);
+    const std::vector<std::string> withInstall = {"--install", install.string()};
+    auto with = [&](std::vector<std::string> args) {
+        args.insert(args.begin(), withInstall.begin(), withInstall.end());
+        return args;
+    };
+    std::string transcripts;
+
+    HostRun add = run(with({"--web", "shop web", "--page", "shop web/shop/order.htm", "--cursor",
+                            "customer", "--out", "order-saved.htm"}),
+                      readFile(Scripts + "fav-add.zs"));
+    EXPECT_EQ(add.status, 0) << add.err;
+    transcripts += "== add\n" + add.out;
+    EXPECT_EQ(readFile(install / "formfav.dat"),
+              "Zirirur Forms Data File\r\r\n"
+              "[Order Form](The shop's order form){order.cgi}<post>#%order%#\r\r\n");
+    const std::string stored = readFile(install / "FormFavs/Order Form.ffv");
+    EXPECT_THAT(stored, StartsWith("<FORM name=\"order\" id=\"order\""));
+    EXPECT_THAT(stored, EndsWith("</FORM>\r\n"));
+    EXPECT_THAT(stored, HasSubstr("<IMG src=\"logo.gif\""));
+    EXPECT_THAT(stored, HasSubstr("src=\"http://www.example.com/banner.gif\""));
+    EXPECT_EQ(readFile(install / "FormImages/Order Form/logo.gif"), "GIF89a logo");
+    EXPECT_EQ(readFile(install / "FormImages/Order Form/send.png"), "PNG send");
+
+    HostRun insert = run(with({"--web", "target web", "--page", "target web/pages/target.htm",
+                               "--cursor", "here", "--out", "inserted.htm"}),
+                         readFile(Scripts + "fav-insert.zs"));
+    EXPECT_EQ(insert.status, 0) << insert.err;
+    transcripts += "== insert\n" + insert.out;
+    EXPECT_EQ(readFile(m_dir / "target web/pages/logo.gif"), "GIF89a logo");
+    EXPECT_EQ(readFile(m_dir / "target web/pages/send.png"), "PNG send");
+    const std::string inserted = readFile(m_dir / "inserted.htm");
+    EXPECT_THAT(inserted, HasSubstr("Here:</P><FORM name=\"order\""));
+    EXPECT_LT(inserted.find("id=\"VQRTextFuncs\""), inserted.find("id=\"VQRStatus\""));
+    EXPECT_LT(inserted.find("id=\"VQRStatus\""), inserted.find("</HEAD>"));
+
+    HostRun noWeb =
+        run(with({"--page", "nowhere/target.htm", "--cursor", "here", "--out", "no-web.htm"}),
+            readFile(Scripts + "fav-insert-no-web.zs"));
+    EXPECT_EQ(noWeb.status, 0) << noWeb.err;
+    transcripts += "== insert outside a web\n" + noWeb.out;
+    EXPECT_THAT(readFile(m_dir / "no-web.htm"), HasSubstr("<FORM name=\"order\""));
+    EXPECT_EQ(std::distance(fs::directory_iterator(m_dir / "nowhere"), fs::directory_iterator()),
+              1);
+
+    HostRun remove = run(with({"--page", "nowhere/target.htm", "--out", "unchanged.htm"}),
+                         readFile(Scripts + "fav-delete.zs"));
+    EXPECT_EQ(remove.status, 0) << remove.err;
+    transcripts += "== delete\n" + remove.out;
+    EXPECT_EQ(readFile(install / "formfav.dat"), "");
+    EXPECT_FALSE(fs::exists(install / "FormFavs/Order Form.ffv"));
+    EXPECT_FALSE(fs::exists(install / "FormImages/Order Form"));
+
+    expectGolden("favourites", transcripts);
 }
 
 TEST_F(HostRunTest, DialogsLeftOpenAtTheEndCloseByTheirCloseBox) {
