@@ -16,6 +16,13 @@
 //   lock:F                 the field gives up the focus at once
 //   bold:F                 bold on focus, normal on leaving
 //   font:F:FAMILY          the field's inline and computed font family is FAMILY
+//   group:NAME:CHECKED:V1|V2...  the radio buttons named NAME have the values V1, V2... in
+//                          order, in one form; only the one of value CHECKED is checked (none
+//                          for an empty CHECKED), and clicking each checks it alone
+//   gone:REF               no element has this id or name any more
+//   kept:F                 the field is still there, in a form
+//   charset:LABEL          the browser read the page in this charset
+//   text:ID:TEXT           the element's text is TEXT
 (function () {
     "use strict";
 
@@ -70,7 +77,7 @@
     }
 
     const kinds = {
-        script(_field, id) {
+        script(id) {
             const found = document.querySelectorAll("[id=\"" + id + "\"]");
             if (found.length !== 1) {
                 return found.length + " elements with this id, expected 1";
@@ -193,6 +200,63 @@
             return left === "400" ? "" : "font weight on leaving is " + left + ", expected 400";
         },
 
+        group(name, arg) {
+            const split = arg.indexOf(":");
+            const checked = arg.slice(0, split);
+            const values = arg.slice(split + 1).split("|");
+            const buttons = Array.from(document.getElementsByName(name));
+            if (buttons.some((b) => b.tagName !== "INPUT" || b.type !== "radio")) {
+                return "not every element of this name is a radio button";
+            }
+            const found = buttons.map((b) => b.value);
+            if (JSON.stringify(found) !== JSON.stringify(values)) {
+                return "values " + show(found) + ", expected " + show(values);
+            }
+            const form = buttons[0].form;
+            if (!form || buttons.some((b) => b.form !== form)) {
+                return "the buttons are not in one form";
+            }
+            const marked = buttons.filter((b) => b.checked).map((b) => b.value);
+            const expected = checked ? [checked] : [];
+            if (JSON.stringify(marked) !== JSON.stringify(expected)) {
+                return "checked " + show(marked) + ", expected " + show(expected);
+            }
+            if (form.elements[name].value !== checked) {
+                return "the form gives the group the value " + show(form.elements[name].value);
+            }
+            for (const button of buttons) {
+                button.click();
+                const now = buttons.filter((b) => b.checked);
+                if (now.length !== 1 || now[0] !== button) {
+                    return "clicking " + show(button.value) + " leaves " + now.length + " checked";
+                }
+            }
+            return "";
+        },
+
+        gone(ref) {
+            const left = document.getElementById(ref) || document.getElementsByName(ref)[0];
+            return left ? "a " + left.tagName + " is still there" : "";
+        },
+
+        kept(field) {
+            return field.form ? "" : "the field is in no form";
+        },
+
+        charset(label) {
+            return document.characterSet === label ? ""
+                : "read as " + show(document.characterSet);
+        },
+
+        text(id, expected) {
+            const element = document.getElementById(id);
+            if (!element) {
+                return "no element with this id";
+            }
+            return element.textContent === expected ? ""
+                : "text " + show(element.textContent) + ", expected " + show(expected);
+        },
+
         font(field, family) {
             const inline = normalFamily(field.style.fontFamily);
             const computed = normalFamily(getComputedStyle(field).fontFamily);
@@ -203,6 +267,9 @@
             return computed === expected ? "" : "computed font family " + show(computed);
         },
     };
+
+    // Kinds that look over the page themselves: they take the reference as it is written.
+    const pageKinds = ["script", "group", "gone", "charset", "text"];
 
     function report(name, problem) {
         lines.push(problem ? "FAIL " + name + ": " + problem : "PASS " + name);
@@ -246,8 +313,8 @@
         try {
             if (!kinds[kind]) {
                 problem = "unknown check";
-            } else if (kind === "script") {
-                problem = kinds.script(null, ref);
+            } else if (pageKinds.includes(kind)) {
+                problem = kinds[kind](ref, arg);
             } else {
                 const field = fieldNamed(ref);
                 problem = field ? kinds[kind](field, arg) : "no field with this id or name";

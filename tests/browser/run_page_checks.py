@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Opens a page in headless Chromium and checks that its field effects really work.
+"""Opens a page in headless Chromium and checks that its fields and their effects really work.
 
 The page is copied to a temporary folder with three additions: an error catcher first in the
 head, optionally the installation's script files as the last content of the head (the way the

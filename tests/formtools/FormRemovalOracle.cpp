@@ -1,6 +1,7 @@
 #include "FormRemovalOracle.h"
 
 #include "platform/dom/Element.h"
+#include "platform/sys/Text.h"
 
 std::optional<std::string>
 expectedAfterRemoval(const std::string& page, const dom::Element& form,
@@ -41,4 +42,19 @@ expectedAfterRemoval(const std::string& page, const dom::Element& form,
     std::string expected = page;
     expected.replace(at, outer.size(), replacement);
     return expected;
+}
+
+std::vector<std::shared_ptr<dom::Element>>
+fieldsRemovedBy(const dom::Element& form, Removal removal, const std::string& type) {
+    std::vector<std::shared_ptr<dom::Element>> removed;
+    if (removal == Removal::WholeForm)
+        return removed;
+    for (int i = 0; i < form.length(); ++i) {
+        auto field = form.item(i);
+        const std::string own = sys::text::upper(field->getProperty("Type"));
+        const bool ofType = own == type || (type == "SELECT" && own.rfind("SELECT-", 0) == 0);
+        if (removal != Removal::FieldsOfType || ofType)
+            removed.push_back(field);
+    }
+    return removed;
 }

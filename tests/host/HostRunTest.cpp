@@ -1,9 +1,13 @@
 // Runs the built host program as a person would, with scripts and golden transcripts.
 // ZIRIRUR_UPDATE_GOLDEN=1 rewrites the golden files when a change of the transcript is intended.
 
+#include "FormRemovalOracle.h"
+
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
 #include "platform/dom/ElementCollection.h"
+#include "platform/editor/Application.h"
+#include "platform/editor/PageWindow.h"
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/Registry.h"
 
@@ -15,6 +19,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -592,6 +597,215 @@ TEST_F(HostRunTest, AScriptEndingWhereABoxAsksGivesItsDefaultAnswerAndEnds) {
     EXPECT_THAT(result.out, StartsWith("msgbox [Zirirur] exclamation: "));
     EXPECT_THAT(result.out, HasSubstr(" -> OK\n"));
     EXPECT_THAT(readFile(m_dir / "saved.htm"), HasSubstr("text"));
+}
+
+// --- The form tools through the host ---
+
+const std::string TestData = std::string(ZIRIRUR_TEST_DATA) + "/";
+
+// A page as the editor reads it: decoded from its charset and parsed.
+std::unique_ptr<editor::Application> opened(const fs::path& page) {
+    auto app = std::make_unique<editor::Application>();
+    app->openPage(page.string());
+    return app;
+}
+
+std::string removalScript(Removal removal, const std::string& type) {
+    std::string script = "menu Remove Form/Form Parts\nclick optDel(" +
+                         std::to_string(static_cast<int>(removal)) + ")\n";
+    if (removal == Removal::FieldsOfType)
+        script += "select lstTypes " + type + "\n";
+    return script + "click Command1\n";
+}
+
+// The element that --cursor T finds first (its id, else its name, spelt as the page spells it),
+// taken as a name for the field; "" when the field has no name that finds it.
+std::string cursorFor(const dom::Document& document, const std::shared_ptr<dom::Element>& field) {
+    for (const std::string& name : {field->id(), field->getAttribute("name").value_or("")})
+        if (!name.empty() && name.find_first_of(" \t\r\n'\"") == std::string::npos &&
+            document.all().item(name) == field)
+            return name;
+    return "";
+}
+
+class FormToolsHostTest : public HostRunTest {
+protected:
+    // Runs the removal through the host with the caret in the field named cursor, and checks
+    // the saved page against the page worked out from the one opened here: changed exactly as
+    // the option says, in the page's own charset.
+    void expectRemoval(const fs::path& page, const std::string& cursor, Removal removal,
+                       const std::string& type) {
+        SCOPED_TRACE(page.filename().string() + " at " + cursor + " option " +
+                     std::to_string(static_cast<int>(removal)) + " " + type);
+        auto original = opened(page);
+        auto document = original->activeDocument();
+        auto form = document->all().item(cursor)->enclosingForm();
+        ASSERT_TRUE(form);
+        const auto expected = expectedAfterRemoval(document->serialize(), *form,
+                                                   fieldsRemovedBy(*form, removal, type), removal);
+
+        const fs::path saved = m_dir / "saved.htm";
+        HostRun result = run({"--page", page.string(), "--cursor", cursor, "--out", saved.string()},
+                             removalScript(removal, type));
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.out, "form shown: Delete Form\nform closed: Delete Form\n");
+
+        auto after = opened(saved);
+        const auto& encoding = after->activePageWindow()->encoding();
+        EXPECT_EQ(encoding.charset(), original->activePageWindow()->encoding().charset());
+        EXPECT_EQ(encoding.byteOrderMark(),
+                  original->activePageWindow()->encoding().byteOrderMark());
+        if (expected) {
+            EXPECT_EQ(after->activeDocument()->serialize(),
+                      dom::Document::parse(*expected)->serializeForSaving());
+        }
+        ++m_removals;
+        m_checked += expected.has_value();
+    }
+
+    int m_removals = 0;
+    int m_checked = 0;
+};
+
+TEST_F(FormToolsHostTest, EachRemovalOfAFormInATableChangesTheSavedPageAsItsOptionSays) {
+    const fs::path page = m_dir / "table.htm";
+    fs::copy_file(TestData + "ft-remove-table-form.htm", page);
+    for (Removal removal : {Removal::WholeForm, Removal::TagsAndFields, Removal::Fields})
+        expectRemoval(page, "customer", removal, "");
+    for (const std::string& type : RemovalFieldTypes)
+        expectRemoval(page, "notes", Removal::FieldsOfType, type);
+    EXPECT_EQ(m_checked, m_removals);
+
+    // Selection lists go with SELECT; TEXT leaves text areas and password fields.
+    for (const auto& [type, gone, kept] :
+         {std::tuple{"SELECT", "id=\"extras\"", "id=\"notes\""},
+          std::tuple{"TEXT", "id=\"customer\"", "id=\"secret\""}}) {
+        run({"--page", page.string(), "--cursor", "gift", "--out", "typed.htm"},
+            removalScript(Removal::FieldsOfType, type));
+        const std::string typed = readFile(m_dir / "typed.htm");
+        EXPECT_THAT(typed, Not(HasSubstr(gone))) << type;
+        EXPECT_THAT(typed, HasSubstr(kept)) << type;
+    }
+}
+
+TEST_F(FormToolsHostTest, TheCursorOutsideEveryFormGivesTheMessageAndNoDialog) {
+    const fs::path page = m_dir / "table.htm";
+    fs::copy_file(TestData + "ft-remove-table-form.htm", page);
+    ASSERT_EQ(run({"--page", page.string(), "--out", "untouched.htm"}, "").status, 0);
+    for (const std::vector<std::string>& cursor :
+         {std::vector<std::string>{"--cursor", "after"}, std::vector<std::string>{}}) {
+        std::vector<std::string> args{"--page", page.string(), "--out", "saved.htm"};
+        args.insert(args.end(), cursor.begin(), cursor.end());
+        HostRun result = run(args, "menu Remove Form/Form Parts\nshow\n");
+        EXPECT_EQ(result.status, 1); // show finds no dialog
+        EXPECT_THAT(result.err, HasSubstr("script line 2 (show)"));
+        EXPECT_EQ(result.out,
+                  "msgbox [Zirirur] exclamation: You must have your cursor in a form -> OK\n");
+        EXPECT_EQ(readFile(m_dir / "saved.htm"), readFile(m_dir / "untouched.htm"));
+    }
+}
+
+// Real pages nobody here wrote: the removals on a form of each page that a name reaches.
+TEST_F(FormToolsHostTest, RemovalsOnTheCorpusPagesSaveThePagesAsTheirOptionsSay) {
+    int page = 0;
+    for (const auto& entry : fs::directory_iterator(ZIRIRUR_CORPUS_DIR)) {
+        if (entry.path().extension() != ".htm")
+            continue;
+        auto original = opened(entry.path());
+        auto document = original->activeDocument();
+        std::string cursor;
+        for (const auto& form : document->all().tags("FORM").toVector())
+            for (int i = 0; i < form->length() && cursor.empty(); ++i)
+                cursor = cursorFor(*document, form->item(i));
+        if (cursor.empty()) {
+            ADD_FAILURE() << entry.path() << ": no field that a name reaches";
+            continue;
+        }
+        // Two of the four options on each page, each option on half the pages.
+        for (int option : {page % 4, (page + 2) % 4})
+            expectRemoval(entry.path(), cursor, static_cast<Removal>(option),
+                          RemovalFieldTypes[page % RemovalFieldTypes.size()]);
+        ++page;
+    }
+    EXPECT_GT(page, 20);
+    EXPECT_GT(m_checked, m_removals * 9 / 10) << m_checked << " of " << m_removals;
+}
+
+TEST_F(FormToolsHostTest, BothDialogsShowTheirControls) {
+    const fs::path page = m_dir / "table.htm";
+    fs::copy_file(TestData + "ft-remove-table-form.htm", page);
+    HostRun result = run({"--page", page.string(), "--cursor", "customer", "--out", "saved.htm"},
+                         "menu Remove Form/Form Parts\nshow\nclick Command3\n"
+                         "menu Insert Form Radio Group\nshow\nclick Command4\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    expectGolden("form-tools", result.out);
+}
+
+TEST_F(FormToolsHostTest, ARadioGroupIsSavedAtTheCursorInThePagesOwnCharset) {
+    const fs::path page = m_dir / "radio.htm";
+    fs::copy_file(TestData + "ft-radio-page.htm", page);
+    HostRun result = run({"--page", page.string(), "--cursor", "spot", "--out", "saved.htm"},
+                         "menu Insert Form Radio Group\n"
+                         "click Command1\nset Text2 mail\nset Text3 \"By mail\"\n"
+                         "click Command1\nclick Option1(0)\ncheck Check1 1\n"
+                         "set Text1 \"\"\nclick Command3\nset Text1 Heard\nclick Command3\n");
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.out, "form shown:  Radio Button Group\n"
+                          "msgbox [Zirirur] information: Name Cannot Be Zero Length. -> OK\n"
+                          "form closed:  Radio Button Group\n");
+    const std::string saved = readFile(m_dir / "saved.htm");
+    EXPECT_THAT(saved, HasSubstr("<SPAN id=\"spot\"><INPUT type=\"radio\" value=\"mail\" "
+                                 "name=\"Heard\">By mail<BR><INPUT type=\"radio\" "
+                                 "value=\"* New Option\" checked=\"\" name=\"Heard\">Text For "
+                                 "New Option<BR></SPAN>"));
+    EXPECT_THAT(saved, HasSubstr("caf\xE9"));
+}
+
+// Real pages nobody here wrote: a group of two, the second checked, after a field of a form.
+TEST_F(FormToolsHostTest, RadioGroupsOnTheCorpusPagesAreSavedWhereTheCursorWas) {
+    int pages = 0;
+    for (const auto& entry : fs::directory_iterator(ZIRIRUR_CORPUS_DIR)) {
+        if (entry.path().extension() != ".htm")
+            continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        auto original = opened(entry.path());
+        auto document = original->activeDocument();
+        std::shared_ptr<dom::Element> field;
+        std::string cursor;
+        for (const auto& form : document->all().tags("FORM").toVector())
+            for (int i = 0; i < form->length() && cursor.empty(); ++i)
+                cursor = cursorFor(*document, field = form->item(i));
+        ASSERT_FALSE(cursor.empty());
+        const fs::path saved = m_dir / "saved.htm";
+        HostRun result =
+            run({"--page", entry.path().string(), "--cursor", cursor, "--out", saved.string()},
+                "menu Insert Form Radio Group\nset Text1 ZrGroup\nclick Command1\nset Text2 one\n"
+                "click Command1\nset Text2 two\nclick Option1(0)\nclick Command3\n");
+        EXPECT_EQ(result.status, 0) << result.err;
+
+        auto after = opened(saved);
+        EXPECT_EQ(after->activePageWindow()->encoding().charset(),
+                  original->activePageWindow()->encoding().charset());
+        std::vector<std::string> group;
+        for (const auto& input : after->activeDocument()->all().tags("INPUT").toVector())
+            if (input->getAttribute("name") == "ZrGroup")
+                group.push_back(input->getProperty("Value") +
+                                (input->getAttribute("checked") ? " checked" : ""));
+        EXPECT_EQ(group, (std::vector<std::string>{"one", "two checked"}));
+        // Nothing else of the page changed: without the group it is the page as it was.
+        std::string withoutGroup = after->activeDocument()->serialize();
+        for (const char* option :
+             {"<INPUT type=\"radio\" value=\"one\" name=\"ZrGroup\">Text For New Option",
+              "<INPUT type=\"radio\" value=\"two\" checked=\"\" name=\"ZrGroup\">Text For New "
+              "Option"}) {
+            const size_t at = withoutGroup.find(option);
+            ASSERT_NE(at, std::string::npos) << option;
+            withoutGroup.erase(at, std::string(option).size());
+        }
+        EXPECT_EQ(withoutGroup, document->serializeForSaving());
+        ++pages;
+    }
+    EXPECT_GT(pages, 20);
 }
 
 } // namespace
