@@ -7,11 +7,11 @@
 #include "platform/dom/ElementCollection.h"
 #include "platform/editor/Application.h"
 #include "platform/ui/Driver.h"
+#include "tests/platform/ui/UserScript.h"
 
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <deque>
 #include <optional>
 #include <string>
 
@@ -42,7 +42,7 @@ void ApplyToAll(benchmark::State& state) {
         document->setCaretAtEndOf(document->all().item("f0"));
 
         double seconds = 0;
-        std::deque<ui::Driver::Action> actions{
+        uitest::script({
             [&] { driver.selectRow("lstEffect", -1, "Basic Text Style"); },
             [&] { driver.click("Command27"); },
             [&] { driver.setText("lstFonts", -1, "Georgia,courier"); },
@@ -52,13 +52,6 @@ void ApplyToAll(benchmark::State& state) {
                 seconds =
                     std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
             },
-        };
-        driver.setActionSource([&]() -> std::optional<ui::Driver::Action> {
-            if (actions.empty())
-                return std::nullopt;
-            auto next = actions.front();
-            actions.pop_front();
-            return next;
         });
         zirirur::frmManFields dialog;
         dialog.show(ui::ShowMode::Modal);

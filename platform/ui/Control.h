@@ -31,7 +31,7 @@ public:
     bool visible() const;
     void setVisible(bool visible);
     bool enabled() const;
-    void setEnabled(bool enabled);
+    virtual void setEnabled(bool enabled);
     const std::string& toolTipText() const;
     void setToolTipText(const std::string& text);
 

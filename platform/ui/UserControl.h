@@ -29,9 +29,9 @@ public:
     // Sets the colour and clears the face to it; painting again is the control's own work.
     void setBackColor(int32_t color) override;
     int32_t foreColor() const;
-    void setForeColor(int32_t color); // also the pen of the face
+    virtual void setForeColor(int32_t color); // also the pen of the face
     const Font& font() const;
-    void setFont(const Font& font);
+    virtual void setFont(const Font& font);
     // The container's font, which a new instance takes.
     const Font& ambientFont() const;
     // A handle that stands for the control's window; unique in the process, never 0.

@@ -1,11 +1,11 @@
 #include "colorpicker/VadiduLibColor.h"
 
-#include "colorpicker/ColorText.h"
 #include "tests/platform/sys/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <cstdio>
 #include <string>
 #include <utility>
 
@@ -14,9 +14,10 @@ using namespace zirirur;
 namespace {
 
 std::string html(std::int32_t color) {
-    return MakeHTMLColor(static_cast<std::int16_t>(GetRed(color)),
-                         static_cast<std::int16_t>(GetGreen(color)),
-                         static_cast<std::int16_t>(GetBlue(color)));
+    char text[8];
+    std::snprintf(text, sizeof text, "#%02X%02X%02X", GetRed(color), GetGreen(color),
+                  GetBlue(color));
+    return text;
 }
 
 } // namespace

@@ -7,6 +7,7 @@
 #include "platform/sys/Error.h"
 #include "platform/ui/Driver.h"
 #include "platform/ui/Form.h"
+#include "tests/platform/ui/UserScript.h"
 
 #include <gtest/gtest.h>
 
@@ -61,18 +62,6 @@ private:
     std::string m_caption;
     Design m_design;
 };
-
-// The user's actions, taken one by one when the interface waits for input.
-inline void script(std::vector<ui::Driver::Action> actions) {
-    auto queue = std::make_shared<std::deque<ui::Driver::Action>>(actions.begin(), actions.end());
-    ui::Driver::instance().setActionSource([queue]() -> std::optional<ui::Driver::Action> {
-        if (queue->empty())
-            return std::nullopt;
-        auto next = std::move(queue->front());
-        queue->pop_front();
-        return next;
-    });
-}
 
 inline int raisedNumber(const std::function<void()>& call, std::string* description = nullptr) {
     try {
