@@ -1,6 +1,7 @@
 // The Form Fields Manager on forms of 250 and 1,000 fields: opening the dialog (the scan of
-// the form) and the text style's Apply To All (each field selected, given the font family and
-// the bold statements). The larger form should cost about four times the smaller, not sixteen.
+// the form), the text style's Apply To All (each field selected, given the font family and
+// the bold statements) and the highlighting's (each field selected and given its colours). The
+// larger form should cost about four times the smaller, not sixteen.
 #include "addin/ProjectGlobals.h"
 #include "fieldmanager/frmManFields.h"
 #include "platform/dom/Document.h"
@@ -12,8 +13,8 @@
 #include <benchmark/benchmark.h>
 
 #include <chrono>
-#include <optional>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -29,7 +30,10 @@ std::string FormOfFields(int count) {
     return html;
 }
 
-void ApplyToAll(benchmark::State& state) {
+// Opens the dialog on a fresh page, runs the setup actions, then times the Apply To All button
+// alone.
+void TimeApplyToAll(benchmark::State& state, const std::vector<ui::Driver::Action>& setup,
+                    const std::string& applyToAll) {
     const int fields = static_cast<int>(state.range(0));
     const std::string html = FormOfFields(fields);
     editor::Application app;
@@ -42,17 +46,14 @@ void ApplyToAll(benchmark::State& state) {
         document->setCaretAtEndOf(document->all().item("f0"));
 
         double seconds = 0;
-        uitest::script({
-            [&] { driver.selectRow("lstEffect", -1, "Basic Text Style"); },
-            [&] { driver.click("Command27"); },
-            [&] { driver.setText("lstFonts", -1, "Georgia,courier"); },
-            [&] {
-                const auto start = std::chrono::steady_clock::now();
-                driver.click("Command26");
-                seconds =
-                    std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-            },
+        std::vector<ui::Driver::Action> actions = setup;
+        actions.push_back([&] {
+            const auto start = std::chrono::steady_clock::now();
+            driver.click(applyToAll);
+            seconds =
+                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
         });
+        uitest::script(actions);
         zirirur::frmManFields dialog;
         dialog.show(ui::ShowMode::Modal);
         state.SetIterationTime(seconds);
@@ -60,6 +61,25 @@ void ApplyToAll(benchmark::State& state) {
     driver.reset();
     zirirur::FPApp = nullptr;
     state.counters["fields"] = fields;
+}
+
+// Bold on and a font family for every field.
+void ApplyToAll(benchmark::State& state) {
+    ui::Driver& driver = ui::Driver::instance();
+    TimeApplyToAll(state,
+                   {[&] { driver.selectRow("lstEffect", -1, "Basic Text Style"); },
+                    [&] { driver.click("Command27"); },
+                    [&] { driver.setText("lstFonts", -1, "Georgia,courier"); }},
+                   "Command26");
+}
+
+// Highlighting on for every field: four statements and the inline colours each.
+void HighlightApplyToAll(benchmark::State& state) {
+    ui::Driver& driver = ui::Driver::instance();
+    TimeApplyToAll(state,
+                   {[&] { driver.selectRow("lstEffect", -1, "Highlight Functions"); },
+                    [&] { driver.click("Command6"); }},
+                   "Command25");
 }
 
 void OpenDialog(benchmark::State& state) {
@@ -87,5 +107,6 @@ void OpenDialog(benchmark::State& state) {
 
 BENCHMARK(OpenDialog)->Arg(250)->Arg(1000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ApplyToAll)->Arg(250)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
+BENCHMARK(HighlightApplyToAll)->Arg(250)->Arg(1000)->UseManualTime()->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

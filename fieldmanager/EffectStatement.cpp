@@ -26,6 +26,14 @@ const EffectStatement EffectStatement::BoldOnFocus{
 const EffectStatement EffectStatement::BoldOnBlur{EffectAttribute::OnBlur,
                                                   "this.style.fontWeight='normal';",
                                                   "this.style.fontWeight='", "normal';"};
+const EffectStatement EffectStatement::BackgroundOnFocus{EffectAttribute::OnFocus, "",
+                                                         "style.backgroundColor='", "';"};
+const EffectStatement EffectStatement::TextColorOnFocus{EffectAttribute::OnFocus, "",
+                                                        "style.color='", "';"};
+const EffectStatement EffectStatement::BackgroundOnBlur{EffectAttribute::OnBlur, "",
+                                                        "style.backgroundColor='", "';"};
+const EffectStatement EffectStatement::TextColorOnBlur{EffectAttribute::OnBlur, "", "style.color='",
+                                                       "';"};
 
 const ScriptFile EffectStatement::TextFunctions{"VQRTextFuncs", "vqrtext.fps"};
 const ScriptFile EffectStatement::StatusScript{"VQRStatus", "vqrstatus.fps"};
@@ -63,6 +71,13 @@ std::string EffectStatement::appended(std::string_view remainder, std::string_vi
     return value;
 }
 
+std::string EffectStatement::closed(std::string_view remainder) {
+    std::string value(remainder);
+    if (!value.empty() && text::right(value, 1) != ";")
+        value += ";";
+    return value;
+}
+
 std::string EffectStatement::added(std::string_view value, std::string_view statement) const {
     return appended(remainder(value), statement);
 }
@@ -79,12 +94,7 @@ std::string EffectStatement::lockAdded(std::string_view value) {
 
 std::string EffectStatement::lockRemoved(std::string_view value) {
     const std::string withoutCopy = ReplaceText(std::string(value), Lock.oldCopy(value), "");
-    const std::string rest = text::trim(ReplaceText(withoutCopy, "this.blur()", ""));
-    if (rest.empty())
-        return rest;
-    if (text::right(rest, 1) != ";")
-        return rest + ";";
-    return rest;
+    return closed(text::trim(ReplaceText(withoutCopy, "this.blur()", "")));
 }
 
 } // namespace zirirur

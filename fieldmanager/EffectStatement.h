@@ -47,6 +47,14 @@ public:
     static const EffectStatement Lock;
     static const EffectStatement BoldOnFocus;
     static const EffectStatement BoldOnBlur;
+    // Highlighting: the background and text colours while the field has the focus (onfocus)
+    // and while it has not (onblur); the argument is a colour text.
+    static const EffectStatement BackgroundOnFocus;
+    static const EffectStatement TextColorOnFocus;
+    static const EffectStatement BackgroundOnBlur;
+    static const EffectStatement TextColorOnBlur;
+    // A field is highlighted when its onfocus holds this (with regard to case).
+    static constexpr std::string_view HighlightKey = "style.backgroundColor=";
 
     // The script files the statements call.
     static const ScriptFile TextFunctions;
@@ -59,6 +67,8 @@ public:
 
     // Appends a statement to what remains of an attribute's value, with one ";" between.
     static std::string appended(std::string_view remainder, std::string_view statement);
+    // What remains of an attribute's value after a removal, ended by ";" unless it is empty.
+    static std::string closed(std::string_view remainder);
 };
 
 } // namespace zirirur

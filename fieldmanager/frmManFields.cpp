@@ -3,6 +3,7 @@
 #include "addin/AModule.h"
 #include "addin/modText.h"
 #include "fieldmanager/AttributeGrammar.h"
+#include "fieldmanager/EffectStatement.h"
 #include "fieldmanager/FindFormAtCursor.h"
 #include "fieldmanager/NumberReading.h"
 #include "fieldmanager/ScriptString.h"
@@ -183,7 +184,7 @@ void frmManFields::createControls() {
     Command13 = minus("Command13", 2100, Frame7);
     txtUpperOnlyOn = state("txtUpperOnlyOn", 2100, Frame7);
 
-    // Highlighting On Focus: the colour buttons and Apply To All belong to the colour picker.
+    // Highlighting On Focus.
     Frame2 = frame("Frame2", " Highlighting On Focus ");
     rowCaption("Label9", "Apply Highlighting Functions :", 300, Frame2);
     Command6 = plus("Command6", 300, Frame2);
@@ -246,6 +247,9 @@ void frmManFields::createControls() {
     Command2 = pictureButton("Command2", "Delete Field", 1440, 4680, 1215, 300, nullptr);
     Command3 = pictureButton("Command3", "Close", 7365, 4680, 1215, 300, nullptr);
 
+    Command6->onClick = [this] { Command6_Click(); };
+    Command7->onClick = [this] { Command7_Click(); };
+    Command25->onClick = [this] { Command25_Click(); };
     Command1->onClick = [this] { Command1_Click(); };
     Command2->onClick = [this] { Command2_Click(); };
     Command3->onClick = [this] { Command3_Click(); };
@@ -303,10 +307,10 @@ void frmManFields::LoadFormFields() {
     struct Detection {
         ui::ListBox* list;
         const char* attribute;
-        const char* key;
+        std::string_view key;
     };
     const std::array<Detection, 8> detections{{
-        {List4, "onfocus", "style.backgroundColor="},
+        {List4, "onfocus", EffectStatement::HighlightKey},
         {List5, "onfocus", "ZirirurStatus('"},
         {List6, "onkeyup", "ZirirurTextCounter(this,"},
         {List7, "onblur", "ZirirurNumberOnly(this)"},
@@ -444,8 +448,8 @@ void frmManFields::LoadSwatches() {
     }};
     for (const SwatchSource& source : sources) {
         sys::tryStep([&] {
-            const std::string colour =
-                TextBetween(GetJMethod(CurField, source.attribute), source.startMark, "'");
+            const std::string colour = ScriptString::unescaped(
+                TextBetween(GetJMethod(CurField, source.attribute), source.startMark, "'"));
             source.swatch->setToolTipText(colour);
             source.swatch->setBackColor(WhatLocalRGB(colour));
         });

@@ -61,7 +61,7 @@ protected:
 
 private:
     enum class Flag { No, Yes };
-    enum class Bold { Off, On };
+    enum class Setting { Off, On };
 
     // --- the dialog and the field model ---
     void List1_Click();
@@ -118,6 +118,16 @@ private:
     void Command27_Click(); // bold +
     void Command28_Click(); // bold -
     void Command26_Click(); // text style Apply To All
+
+    // --- the highlighting ---
+    void ApplyHighlighting();
+    void RemoveHighlighting();
+    void AddColorStatement(const EffectStatement& statement, const ui::PictureBox* swatch);
+    void RemoveBackgroundStatement(const EffectStatement& statement);
+
+    void Command6_Click();  // highlighting +
+    void Command7_Click();  // highlighting -
+    void Command25_Click(); // highlighting Apply To All
 
     // --- controls (made afresh at each load) ---
     ui::Frame* Frame1 = nullptr;

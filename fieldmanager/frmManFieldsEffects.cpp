@@ -282,8 +282,8 @@ void frmManFields::Command28_Click() {
 void frmManFields::Command26_Click() {
     std::string family;
     sys::tryStep([&] { family = lstFonts->text(); });
-    Bold bold = Bold::Off;
-    sys::tryStep([&] { bold = lblBoldFont->caption() == "ON" ? Bold::On : Bold::Off; });
+    Setting bold = Setting::Off;
+    sys::tryStep([&] { bold = lblBoldFont->caption() == "ON" ? Setting::On : Setting::Off; });
 
     int count = 0;
     sys::tryStep([&] { count = List1->listCount(); });
@@ -292,14 +292,14 @@ void frmManFields::Command26_Click() {
         sys::tryStep([&] { List1->setListIndex(row); });
         sys::tryStep([&] { lstFonts->setText(family); });
         sys::tryStep([&] { sys::required(CurField).style().setFontFamily(family); });
-        if (bold == Bold::On) {
+        if (bold == Setting::On) {
             ApplyBoldOnFocus();
             sys::tryStep([&] { SetFlag(List11, row, Flag::Yes); });
         } else {
             sys::tryStep([&] { SetFlag(List11, row, Flag::No); });
             RemoveBold();
         }
-        sys::tryStep([&] { ShowState(lblBoldFont, bold == Bold::On); });
+        sys::tryStep([&] { ShowState(lblBoldFont, bold == Setting::On); });
     }
 }
 

@@ -243,14 +243,9 @@ TEST(EffectCommands, ThePagesOwnHandlersSurviveEveryEffectWhateverItsMarkupHolds
     // Fields whose own handlers a reader of the markup would miss or mistake.
     PageSession page("fm-roads.htm");
     page.placeCursor("k");
-    const std::vector<std::string> fields{"k",     "email", "xonblur", "long",
-                                          "keyed", "story", "tracked"};
-    const std::vector<std::string> attributes{"onfocus", "onblur", "onkeyup", "data-onfocus",
-                                              "title"};
-    std::map<std::string, std::map<std::string, std::string>> own;
-    for (const auto& field : fields)
-        for (const auto& name : attributes)
-            own[field][name] = page.element(field)->getAttribute(name).value_or("");
+    const auto& fields = RoadFields;
+    const auto& attributes = RoadAttributes;
+    AttributeTable own = attributesOf(page, fields, attributes);
     ASSERT_EQ(own["k"]["onfocus"], "s='&amp;';t='&quot;';");
 
     frmManFields dialog;

@@ -192,3 +192,17 @@ std::vector<std::string> errorLines(const std::vector<std::string>& transcript) 
             errors.push_back(line);
     return errors;
 }
+
+const std::vector<std::string> RoadFields{"k",     "email", "xonblur", "long",
+                                          "keyed", "story", "tracked"};
+const std::vector<std::string> RoadAttributes{"onfocus", "onblur", "onkeyup", "data-onfocus",
+                                              "title"};
+
+AttributeTable attributesOf(const PageSession& page, const std::vector<std::string>& fields,
+                            const std::vector<std::string>& names) {
+    AttributeTable table;
+    for (const auto& field : fields)
+        for (const auto& name : names)
+            table[field][name] = page.element(field)->getAttribute(name).value_or("");
+    return table;
+}

@@ -3,6 +3,7 @@
 #include "platform/editor/Application.h"
 #include "platform/ui/Driver.h"
 
+#include <map>
 #include <memory>
 #include <string>
 #include <utility>
@@ -79,3 +80,12 @@ void expectShown(const Shown& controlsAndTexts);
 std::vector<std::string> rows(const std::string& list);
 // The lines of a transcript that report an error.
 std::vector<std::string> errorLines(const std::vector<std::string>& transcript);
+
+// The fields of fm-roads.htm, whose own handlers a reader of the markup would miss or mistake,
+// and the attributes that hold those handlers or could be taken for them.
+extern const std::vector<std::string> RoadFields;
+extern const std::vector<std::string> RoadAttributes;
+// Field, attribute name, value ("" when absent).
+using AttributeTable = std::map<std::string, std::map<std::string, std::string>>;
+AttributeTable attributesOf(const PageSession& page, const std::vector<std::string>& fields,
+                            const std::vector<std::string>& names);
