@@ -23,6 +23,8 @@
 //   kept:F                 the field is still there, in a form
 //   charset:LABEL          the browser read the page in this charset
 //   text:ID:TEXT           the element's text is TEXT
+//   holds:F:TEXT           the field's value, as the page gives it, is TEXT
+//   images:N               the page shows N pictures, each one loaded
 (function () {
     "use strict";
 
@@ -257,6 +259,21 @@
                 : "text " + show(element.textContent) + ", expected " + show(expected);
         },
 
+        holds(field, expected) {
+            return field.value === expected ? ""
+                : "value " + show(field.value) + ", expected " + show(expected);
+        },
+
+        images(count) {
+            const images = Array.from(document.images);
+            if (images.length !== Number(count)) {
+                return images.length + " pictures, expected " + count;
+            }
+            const missing = images.filter((image) => !image.complete || image.naturalWidth === 0);
+            return missing.length ? "not loaded: " + missing.map((image) => image.src).join(", ")
+                : "";
+        },
+
         font(field, family) {
             const inline = normalFamily(field.style.fontFamily);
             const computed = normalFamily(getComputedStyle(field).fontFamily);
@@ -269,7 +286,7 @@
     };
 
     // Kinds that look over the page themselves: they take the reference as it is written.
-    const pageKinds = ["script", "group", "gone", "charset", "text"];
+    const pageKinds = ["script", "group", "gone", "charset", "text", "images"];
 
     function report(name, problem) {
         lines.push(problem ? "FAIL " + name + ": " + problem : "PASS " + name);
@@ -331,11 +348,13 @@
 
     // Headless Chromium gives the page its focus a moment after load, and until then focus()
     // moves the active element without any focus event, so a locked field would seem to keep
-    // it. Wait for the focus (timers cost no real time under the runner's virtual time budget)
-    // and run the checks anyway after 3 seconds, when the focus probe reports the failure.
+    // it. Wait for the focus and for the page's pictures to load (timers cost no real time under
+    // the runner's virtual time budget) and run the checks anyway after 3 seconds, when the
+    // focus probe or the picture check reports the failure.
     let waited = 0;
     (function whenFocused() {
-        if (document.hasFocus() || waited >= 300) {
+        const ready = document.hasFocus() && document.readyState === "complete";
+        if (ready || waited >= 300) {
             runChecks();
             return;
         }

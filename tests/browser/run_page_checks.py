@@ -3,8 +3,9 @@
 
 The page is copied to a temporary folder with three additions: an error catcher first in the
 head, optionally the installation's script files as the last content of the head (the way the
-add-in inserts them), and the check script before the end of the body. Chromium dumps the DOM
-after load; the check script's results are read back from it.
+add-in inserts them), and the check script before the end of the body; the files beside the page
+(its pictures) go along when asked. Chromium dumps the DOM after load; the check script's results
+are read back from it.
 
 Exit status: 0 all checks passed, 1 a check failed or the browser did not run, 77 skipped
 (no Chromium on a developer machine; with CI=true a missing Chromium is a failure).
@@ -135,6 +136,8 @@ def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("--page", required=True, type=Path)
     parser.add_argument("--install", required=True, type=Path, help="installation folder")
+    parser.add_argument("--with-page-files", action="store_true",
+                        help="copy the files beside the page too (its pictures)")
     parser.add_argument("--insert-scripts", action="store_true",
                         help="insert the Scripts folder's files into the head first")
     parser.add_argument("checks", nargs="*", help="kind:field[:argument]")
@@ -151,6 +154,10 @@ def main():
     with tempfile.TemporaryDirectory(prefix="zirirur-browser-") as work:
         work = Path(work)
         prepared = work / options.page.name
+        if options.with_page_files:
+            for beside in options.page.parent.iterdir():
+                if beside.is_file() and beside != options.page:
+                    shutil.copyfile(beside, work / beside.name)
         try:
             prepared.write_bytes(
                 prepare_page(options.page, options.install, options.insert_scripts,
