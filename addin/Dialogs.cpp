@@ -3,6 +3,7 @@
 #include "addin/AboutTools1.h"
 #include "fieldmanager/frmManFields.h"
 #include "formtools/frmAddFavForm.h"
+#include "formtools/frmComps.h"
 #include "formtools/frmDel.h"
 #include "formtools/frmInsertForm.h"
 #include "formtools/frmRadioGroup.h"
@@ -38,7 +39,7 @@ std::unique_ptr<ui::Form> create(ToolDialog dialog) {
     case ToolDialog::frmRadioGroup:
         return std::make_unique<frmRadioGroup>();
     case ToolDialog::frmComps:
-        return nullptr;
+        return std::make_unique<frmComps>();
     }
     return nullptr;
 }

@@ -110,6 +110,7 @@ BUTTONS = [
     ("save", tick, GREEN, "Save"),
     ("insert", tick, GREEN, "Insert"),
     ("close", cross, RED, "Close"),
+    ("insert-now", plus, GREEN, "Insert Now"),
 ]
 
 

@@ -285,6 +285,9 @@
         },
     };
 
+    // Kinds of other tools' checks, put before this script (run_page_checks.py --extra-checks).
+    Object.assign(kinds, window.ZirirurExtraChecks || {});
+
     // Kinds that look over the page themselves: they take the reference as it is written.
     const pageKinds = ["script", "group", "gone", "charset", "text", "images"];
 

@@ -3,9 +3,9 @@
 
 The page is copied to a temporary folder with three additions: an error catcher first in the
 head, optionally the installation's script files as the last content of the head (the way the
-add-in inserts them), and the check script before the end of the body; the files beside the page
-(its pictures) go along when asked. Chromium dumps the DOM after load; the check script's results
-are read back from it.
+add-in inserts them), and the check scripts (the kinds of --extra-checks, then effect_checks.js)
+before the end of the body; the files beside the page (its pictures, scripts) go along when
+asked. Chromium dumps the DOM after load; the check script's results are read back from it.
 
 Exit status: 0 all checks passed, 1 a check failed or the browser did not run, 77 skipped
 (no Chromium on a developer machine; with CI=true a missing Chromium is a failure).
@@ -75,7 +75,7 @@ def insert_before_last(text, pattern, addition):
     return text[:at] + addition + text[at:]
 
 
-def prepare_page(page, install_dir, insert_scripts, checks):
+def prepare_page(page, install_dir, insert_scripts, checks, extra_checks=None):
     raw = page.read_bytes()
     codec = page_codec(raw)
     text = raw.decode(codec)
@@ -105,10 +105,10 @@ def prepare_page(page, install_dir, insert_scripts, checks):
     check_script = (
         "<script>window.ZirirurBrowserChecks="
         + json.dumps(checks, ensure_ascii=True)
-        + ";</script>\n<script>\n"
-        + (HERE / "effect_checks.js").read_text(encoding="ascii")
-        + "</script>\n"
+        + ";</script>\n"
     )
+    for script in ([extra_checks] if extra_checks else []) + [HERE / "effect_checks.js"]:
+        check_script += "<script>\n" + script.read_text(encoding="ascii") + "</script>\n"
     with_checks = insert_before_last(text, r"</body\s*>", check_script)
     text = with_checks if with_checks is not None else text + check_script
     return text.encode(codec)
@@ -137,9 +137,11 @@ def main():
     parser.add_argument("--page", required=True, type=Path)
     parser.add_argument("--install", required=True, type=Path, help="installation folder")
     parser.add_argument("--with-page-files", action="store_true",
-                        help="copy the files beside the page too (its pictures)")
+                        help="copy the files beside the page too (its pictures, scripts)")
     parser.add_argument("--insert-scripts", action="store_true",
                         help="insert the Scripts folder's files into the head first")
+    parser.add_argument("--extra-checks", type=Path,
+                        help="a script of further check kinds (see component_checks.js)")
     parser.add_argument("checks", nargs="*", help="kind:field[:argument]")
     options = parser.parse_args()
 
@@ -161,7 +163,7 @@ def main():
         try:
             prepared.write_bytes(
                 prepare_page(options.page, options.install, options.insert_scripts,
-                             options.checks))
+                             options.checks, options.extra_checks))
         except (OSError, ValueError) as problem:
             print(f"FAIL: cannot prepare {options.page}: {problem}")
             return 1
