@@ -13,6 +13,8 @@
 #include "platform/ui/Event.h"
 #include "platform/ui/PictureBox.h"
 
+#include <cstdio>
+
 namespace zirirur {
 
 namespace text = sys::text;
@@ -39,19 +41,6 @@ T stored(const ui::PropertyBag& bag, const std::string& key, const T& defaultVal
     if (const T* held = std::get_if<T>(&value))
         return *held;
     sys::raise(sys::ErrTypeMismatch);
-}
-
-// The upper-case hexadecimal form without leading zeros (a negative value shows its two's
-// complement, four digits).
-std::string hexOf(std::int16_t value) {
-    static constexpr char kDigits[] = "0123456789ABCDEF";
-    unsigned bits = static_cast<std::uint16_t>(value);
-    std::string form;
-    do {
-        form.insert(form.begin(), kDigits[bits % 16]);
-        bits /= 16;
-    } while (bits != 0);
-    return form;
 }
 
 } // namespace
@@ -294,13 +283,11 @@ void AZColorBox::SetSelected(const PalCell& cell) {
 }
 
 std::string AZColorBox::MakeHTMLColor(std::int16_t R, std::int16_t G, std::int16_t B) {
-    std::string html = "#";
-    for (const std::int16_t component : {R, G, B}) {
-        std::string form = hexOf(component);
-        if (form.size() == 1)
-            form = "0" + form;
-        html += form;
-    }
+    // Each component in upper-case hexadecimal without leading zeros, a single digit with "0"
+    // in front (a negative one would show its 16-bit two's complement).
+    char html[16];
+    std::snprintf(html, sizeof html, "#%02X%02X%02X", unsigned(std::uint16_t(R)),
+                  unsigned(std::uint16_t(G)), unsigned(std::uint16_t(B)));
     return html;
 }
 
@@ -382,7 +369,8 @@ void AZColorBox::UserControl_WriteProperties(ui::PropertyBag& PropBag) {
 }
 
 std::string AZColorBox::describeValue() const {
-    return "active " + HTMLColor() + " " + ui::describe::quote(ActiveCell.Name) + ", selected " +
+    return "active " + ui::describe::color(ActiveCell.Color) + " " +
+           ui::describe::quote(ActiveCell.Name) + ", selected " +
            ui::describe::color(SelectedCell.Color) + " " + ui::describe::quote(SelectedCell.Name) +
            ", palette " + ui::describe::quote(m_PalType);
 }

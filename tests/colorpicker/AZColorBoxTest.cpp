@@ -182,7 +182,6 @@ TEST_F(AZColorBoxTest, ARestingPointerPreviewsTheShadesWhileTheFocusIsInside) {
                            "panel focused " + html(uint32_t(HSLToRGB({0, 240, 225}))),
                            "outside " + html(uint32_t(HSLToRGB({0, 240, 225})))}));
     EXPECT_TRUE(selector.events.empty()); // the preview changes neither colour
-    EXPECT_EQ(box().ActiveColor(), 0);
 }
 
 TEST_F(AZColorBoxTest, TheFaceRaisesPopupOrDblClickAndSpaceClicksIt) {
@@ -213,8 +212,8 @@ TEST_F(AZColorBoxTest, HTMLColorSetsTheExactColourQuietlyAndSelectedColorTheNear
     EXPECT_EQ(selector.pixel({70, 10}), "#FF0000");
     EXPECT_EQ(selector.pixel(shadeCell(0)), html(uint32_t(HSLToRGB({0, 240, 225}))));
 
-    box().setHTMLColor("336699");
-    EXPECT_EQ(box().HTMLColor(), "#336699"); // exactly, not a cell's colour
+    box().setHTMLColor("0A00FF");
+    EXPECT_EQ(box().HTMLColor(), "#0A00FF"); // exactly, not a cell's colour; each pair padded
     box().setHTMLColor("ff0000");            // lower-case digits count as 0
     EXPECT_EQ(box().HTMLColor(), "#000000");
     EXPECT_EQ(box().WhatRGB("#ABCDE"), 0xDEBC0A);
@@ -266,6 +265,13 @@ TEST_F(AZColorBoxTest, PalettesSwitchThroughSetPalTheListAndAddHTMLToCustom) {
     EXPECT_EQ(selector.pixel(mainCell(2)), "#00FF00");
     d.selectRow("DropPal", -1, "Normal");
     EXPECT_EQ(box().PalType(), "Normal");
+    EXPECT_EQ(selector.pixel(mainCell(0)), "#FF0000");
+
+    // A palette type without cells of its own leaves the main grid as it was, all 32 cells.
+    box().setPalType("Windows");
+    box().setPalette(5);
+    ColorBoxForm::mouse("down", mainCell(31), LeftButton);
+    EXPECT_EQ(box().ActiveText(), "White");
     EXPECT_EQ(selector.pixel(mainCell(0)), "#FF0000");
 }
 
