@@ -24,9 +24,6 @@ using testing::IsEmpty;
 using zirirur::frmAddFavForm;
 using zirirur::frmInsertForm;
 
-const char* const Question =
-    "msgbox [Zirirur] question: Are you sure about deleting this item? -> ";
-
 // A store as saves and a hand leave it: a header, records whose form files are there, two
 // saves under one name, a record whose form file went, a description with a line break.
 class DeleteTest : public ::testing::Test {
@@ -60,21 +57,6 @@ protected:
     PageSession page{"fav-order-form.htm"};
     StoreFiles store{page.installFolder()};
 };
-
-TEST_F(DeleteTest, NeedsASelectionAndAYes) {
-    const auto transcript = run<frmInsertForm>(
-        {act::click("Command2"), act::select("List1", "Alpha"), answer(ui::vbNo),
-         act::click("Command2"), act::inspect([] {
-             EXPECT_THAT(rows("List1"), ElementsAre("Alpha", "Twice", "Split", "Twice"));
-         })});
-    EXPECT_THAT(transcript, ElementsAre("form shown:  Insert Form",
-                                        "msgbox [Zirirur] information: An item must be selected "
-                                        "before deleting. -> OK",
-                                        Question + std::string("No"), "form closed:  Insert Form"));
-    EXPECT_EQ(store.index(), OldIndex);
-    EXPECT_TRUE(store.hasFormFile("Alpha"));
-    EXPECT_THAT(store.images("Alpha"), ElementsAre("logo.gif", "send.png"));
-}
 
 TEST_F(DeleteTest, RewritesTheIndexWithWhatWasListedAndRemovesTheFiles) {
     const auto transcript = run<frmAddFavForm>(

@@ -141,23 +141,6 @@ TEST_F(InsertTest, APageThatHoldsTheScriptsGetsNeitherAgain) {
     EXPECT_EQ(page.document()->all().tags("FORM").length(), 1);
 }
 
-TEST_F(InsertTest, ADoubleClickInsertsAsAClickAndTheButtonDo) {
-    openTarget("target.htm", Target);
-    insert({[] { ui::Driver::instance().dblClick("List1", -1, 0); }});
-    EXPECT_EQ(page.document()->all().tags("FORM").length(), 1);
-    EXPECT_TRUE(fs::exists(targetFolder / "logo.gif"));
-}
-
-TEST_F(InsertTest, APageInNoWebGetsTheFormTheScriptsAndAMessageButNoFile) {
-    openTarget("target.htm", Target, false);
-    const auto transcript = insert({act::select("List1", "Order Form"), act::click("Command1")});
-    EXPECT_THAT(transcript, Contains(NoWebMessage));
-    EXPECT_EQ(page.document()->all().tags("FORM").length(), 1);
-    EXPECT_NE(scriptAt(page.document()->serialize(), "VQRStatus"), std::string::npos);
-    EXPECT_FALSE(fs::exists(targetFolder / "logo.gif"));
-    EXPECT_FALSE(fs::exists(targetFolder / "send.png"));
-}
-
 TEST_F(InsertTest, WithNothingSelectedTheInsertChangesNothing) {
     // The FormImages folder holds a stray file that must not reach the web.
     store.write("FormImages/stray.gif", "stray");

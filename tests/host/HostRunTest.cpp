@@ -384,6 +384,7 @@ TEST_F(HostRunTest, FavouritesAreSavedInsertedAndDeletedThroughTheHost) {
     EXPECT_EQ(noWeb.status, 0) << noWeb.err;
     transcripts += "== insert outside a web\n" + noWeb.out;
     EXPECT_THAT(readFile(m_dir / "no-web.htm"), HasSubstr("<FORM name=\"order\""));
+    EXPECT_THAT(readFile(m_dir / "no-web.htm"), HasSubstr("id=\"VQRStatus\""));
     EXPECT_EQ(std::distance(fs::directory_iterator(m_dir / "nowhere"), fs::directory_iterator()),
               1);
 
