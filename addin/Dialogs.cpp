@@ -1,6 +1,7 @@
 #include "addin/Dialogs.h"
 
 #include "addin/AboutTools1.h"
+#include "colorpicker/ColorSel.h"
 #include "fieldmanager/frmManFields.h"
 #include "formtools/frmAddFavForm.h"
 #include "formtools/frmComps.h"
@@ -60,6 +61,7 @@ bool Dialogs::exists(ToolDialog dialog) {
 void Dialogs::releaseAll() {
     for (auto& form : instances())
         form.reset();
+    ColorSel::releaseInstance();
 }
 
 } // namespace zirirur

@@ -3,6 +3,6 @@
 namespace zirirur {
 
 editor::Application* FPApp = nullptr;
-ui::PictureBox* ColorTarget = nullptr;
+ui::Control* ColorTarget = nullptr;
 
 } // namespace zirirur

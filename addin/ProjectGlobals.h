@@ -4,7 +4,7 @@ namespace editor {
 class Application;
 }
 namespace ui {
-class PictureBox;
+class Control;
 }
 
 namespace zirirur {
@@ -13,7 +13,8 @@ namespace zirirur {
 // which the add-in reaches the editor, its page, web and command bars.
 extern editor::Application* FPApp;
 
-// The swatch that receives the colour chosen in the Color Selector; never cleared.
-extern ui::PictureBox* ColorTarget;
+// The swatch that receives the colour chosen in the Color Selector (its BackColor and
+// ToolTipText); never cleared.
+extern ui::Control* ColorTarget;
 
 } // namespace zirirur

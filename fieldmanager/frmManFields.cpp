@@ -247,6 +247,10 @@ void frmManFields::createControls() {
     Command2 = pictureButton("Command2", "Delete Field", 1440, 4680, 1215, 300, nullptr);
     Command3 = pictureButton("Command3", "Close", 7365, 4680, 1215, 300, nullptr);
 
+    Command4->onClick = [this] { Command4_Click(); };
+    Command5->onClick = [this] { Command5_Click(); };
+    Command20->onClick = [this] { Command20_Click(); };
+    Command23->onClick = [this] { Command23_Click(); };
     Command6->onClick = [this] { Command6_Click(); };
     Command7->onClick = [this] { Command7_Click(); };
     Command25->onClick = [this] { Command25_Click(); };

@@ -125,6 +125,13 @@ private:
     void AddColorStatement(const EffectStatement& statement, const ui::PictureBox* swatch);
     void RemoveBackgroundStatement(const EffectStatement& statement);
 
+    // Opens the Color Selector on the swatch's colour; OK there gives the swatch its choice.
+    void ChooseSwatchColor(ui::PictureBox* swatch);
+
+    void Command4_Click();  // Background Highlight Color
+    void Command5_Click();  // Background Non Highlight Color
+    void Command20_Click(); // Text Highlight Color
+    void Command23_Click(); // Text Non Highlight Color
     void Command6_Click();  // highlighting +
     void Command7_Click();  // highlighting -
     void Command25_Click(); // highlighting Apply To All

@@ -2,6 +2,7 @@
 // has the focus and while it has not, written as statements into its onfocus and onblur and,
 // for the colours without focus, into its inline style. The four swatches hold the colours as
 // colour text in their tooltips; that text is what goes into the page.
+#include "colorpicker/ColorSel.h"
 #include "fieldmanager/EffectStatement.h"
 #include "fieldmanager/ScriptString.h"
 #include "fieldmanager/frmManFields.h"
@@ -68,6 +69,31 @@ void frmManFields::RemoveHighlighting() {
     sys::tryStep([&] { sys::required(CurField).style().setBackgroundColor(""); });
     sys::tryStep([&] { RefetchCurField(); });
     RemoveBackgroundStatement(EffectStatement::BackgroundOnBlur);
+}
+
+// No error is suppressed here. Cancel leaves the swatch as it was, yet a highlighted field
+// has its statements written again all the same.
+void frmManFields::ChooseSwatchColor(ui::PictureBox* swatch) {
+    ColorSel::ChooseFor(swatch);
+    // With no field left in the list the highlighting would land on the form itself.
+    if (txtHigh->caption() == "ON" && HasCurrentField())
+        ApplyHighlighting();
+}
+
+void frmManFields::Command4_Click() {
+    ChooseSwatchColor(Picture1);
+}
+
+void frmManFields::Command5_Click() {
+    ChooseSwatchColor(Picture2);
+}
+
+void frmManFields::Command20_Click() {
+    ChooseSwatchColor(picHighlightText);
+}
+
+void frmManFields::Command23_Click() {
+    ChooseSwatchColor(picNormalText);
 }
 
 void frmManFields::Command6_Click() {

@@ -100,6 +100,32 @@ def radio(x, y):
     return 7.5 ** 2 <= d2 <= 9.5 ** 2 or d2 <= 4 ** 2
 
 
+def doc_colors():
+    # "Get Colors From Document": a small grid of colours, an arrow pointing left at it from a
+    # page; no word.
+    pixels = [[FACE] * WIDTH for _ in range(HEIGHT)]
+    swatches = [RED, GREEN, BLUE, (240, 200, 30), (140, 40, 160), (30, 160, 170)]
+    for i, colour in enumerate(swatches):
+        left, top = 14 + 9 * (i % 3), 6 + 11 * (i // 3)
+        for y in range(top, top + 8):
+            for x in range(left, left + 7):
+                pixels[y][x] = colour
+    for x in range(48, 66):  # the arrow's shaft and head
+        for y in range(14, 18):
+            pixels[y][x] = INK
+    for d in range(7):
+        for y in range(16 - d, 16 + d):
+            pixels[y][48 - 7 + d] = INK
+    for y in range(4, 28):  # the page with a folded corner and lines of text
+        for x in range(74, 96):
+            edge = x in (74, 95) or y in (4, 27)
+            pixels[y][x] = INK if edge else (255, 255, 255)
+    for y in range(9, 25, 4):
+        for x in range(78, 92):
+            pixels[y][x] = (128, 128, 128)
+    return pixels
+
+
 # file name, symbol, symbol colour, word
 BUTTONS = [
     ("remove", tick, GREEN, "Remove"),
@@ -111,6 +137,7 @@ BUTTONS = [
     ("insert", tick, GREEN, "Insert"),
     ("close", cross, RED, "Close"),
     ("insert-now", plus, GREEN, "Insert Now"),
+    ("okay", tick, GREEN, "Okay"),
 ]
 
 
@@ -139,6 +166,8 @@ def main():
     for name, symbol, colour, word in BUTTONS:
         pixels = picture(symbol, colour, word)
         png(os.path.join(folder, name + ".png"), WIDTH, HEIGHT, lambda x, y: pixels[y][x])
+    pixels = doc_colors()
+    png(os.path.join(folder, "doc-colors.png"), WIDTH, HEIGHT, lambda x, y: pixels[y][x])
 
 
 if __name__ == "__main__":

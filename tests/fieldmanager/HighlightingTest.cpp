@@ -9,7 +9,9 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
+#include <tuple>
 
 namespace {
 
@@ -242,6 +244,70 @@ TEST(Highlighting, ThePagesOwnHandlersSurviveWhateverItsMarkupHolds) {
             EXPECT_EQ(page.element(field)->getAttribute(name).value_or(""), expected)
                 << field << " " << name;
         }
+}
+
+ui::Driver::Action pressKey(const std::string& control, int key) {
+    return [control, key] { ui::Driver::instance().pressKey(control, -1, key); };
+}
+
+// Each colour button opens the Color Selector on its own swatch's colour; OK gives the swatch
+// the colour chosen there, and a highlighted field gets all four statements again at once.
+TEST(Highlighting, TheColourButtonsChooseEachSwatchsColourInTheColorSelector) {
+    PageSession page("fm-effects.htm");
+    page.placeCursor("plain");
+    frmManFields dialog;
+    const std::string before = page.document()->serialize();
+    auto choose = [](const char* button, const char* startsAt, const char* typed) {
+        return std::vector<ui::Driver::Action>{
+            act::click(button),
+            act::inspect([startsAt] {
+                EXPECT_EQ(ui::Driver::instance().topmostForm()->caption(), "Color Selector");
+                EXPECT_EQ(shown("HTMLColor"), startsAt);
+            }),
+            act::set("HTMLColor", ""),
+            act::type("HTMLColor", typed),
+            pressKey("HTMLColor", 13),
+            act::click("Command2")};
+    };
+    std::vector<ui::Driver::Action> actions{act::select("lstEffect", "Highlight Functions")};
+    for (const auto& step :
+         {choose("Command4", "#FFFFFF", "ff0000"), choose("Command5", "#FFFFFF", "00ff00"),
+          choose("Command20", "#000000", "0000ff"), choose("Command23", "#000000", "123456")})
+        actions.insert(actions.end(), step.begin(), step.end());
+    actions.push_back(act::inspect([&] {
+        const std::vector<std::tuple<const char*, const char*, int32_t>> swatches{
+            {"Picture1", "#FF0000", 0x0000FF},
+            {"Picture2", "#00FF00", 0x00FF00},
+            {"picHighlightText", "#0000FF", 0xFF0000},
+            {"picNormalText", "#123456", 0x563412}};
+        for (const auto& [name, text, value] : swatches) {
+            EXPECT_EQ(swatch(name).toolTipText(), text) << name;
+            EXPECT_EQ(swatch(name).backColor(), value) << name;
+        }
+        // Highlighting is off: the page is as it was.
+        EXPECT_EQ(page.document()->serialize(), before);
+    }));
+    // Cancel changes nothing.
+    actions.push_back(act::click("Command4"));
+    actions.push_back(act::set("HTMLColor", ""));
+    actions.push_back(act::type("HTMLColor", "ABCDEF"));
+    actions.push_back(pressKey("HTMLColor", 13));
+    actions.push_back(act::click("Command7"));
+    actions.push_back(act::inspect([] { EXPECT_EQ(swatch("Picture1").toolTipText(), "#FF0000"); }));
+    // With highlighting on, a new colour rewrites the field's statements at once.
+    actions.push_back(act::select("List1", "own"));
+    actions.push_back(act::click("Command6"));
+    for (const auto& action : choose("Command20", "#0000FF", "#abcdef"))
+        actions.push_back(action);
+    actions.push_back(act::inspect([&] {
+        EXPECT_EQ(attribute(page, "own", "onfocus"),
+                  R"(if(a&&b){x="<q>"};)" + statements("#FF0000", "#ABCDEF"));
+        EXPECT_EQ(attribute(page, "own", "onblur"),
+                  "done(this);" + statements("#00FF00", "#123456"));
+    }));
+    const auto transcript = page.run(dialog, actions);
+    EXPECT_EQ(std::count(transcript.begin(), transcript.end(), "form shown: Color Selector"), 6);
+    EXPECT_THAT(errorLines(transcript), testing::IsEmpty());
 }
 
 // A colour that a page holds is passed on to other fields by Apply To All: what would end its
