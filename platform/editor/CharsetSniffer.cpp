@@ -109,12 +109,6 @@ std::optional<std::string> metaDeclaration(std::string_view bytes, std::size_t& 
     return charset;
 }
 
-// Moves pos past the end of a raw-text element's content ("</name").
-void skipRawText(std::string_view bytes, std::size_t& pos, const std::string& name) {
-    std::size_t end = findIgnoringCase(bytes, "</" + name, pos);
-    pos = end == std::string_view::npos ? bytes.size() : end;
-}
-
 } // namespace
 
 std::optional<std::string> CharsetSniffer::charsetInContentType(std::string_view content) {
@@ -147,7 +141,8 @@ std::optional<std::string> CharsetSniffer::charsetInContentType(std::string_view
     return std::string(content.substr(pos, end - pos));
 }
 
-std::optional<std::string> CharsetSniffer::metaCharset(std::string_view bytes) {
+std::optional<std::string> CharsetSniffer::metaCharset(std::string_view page) {
+    const std::string_view bytes = page.substr(0, kPrescanLength);
     std::size_t pos = 0;
     while (pos < bytes.size()) {
         if (bytes[pos] != '<') {
@@ -171,20 +166,11 @@ std::optional<std::string> CharsetSniffer::metaCharset(std::string_view bytes) {
         bool endTag = pos + 1 < bytes.size() && bytes[pos + 1] == '/';
         std::size_t nameStart = pos + (endTag ? 2 : 1);
         if (nameStart < bytes.size() && isAsciiLetter(bytes[nameStart])) {
-            std::string name;
             pos = nameStart;
-            while (pos < bytes.size() && !isBlank(bytes[pos]) && bytes[pos] != '/' &&
-                   bytes[pos] != '>')
-                name += lowerAscii(bytes[pos++]);
+            while (pos < bytes.size() && !isBlank(bytes[pos]) && bytes[pos] != '>')
+                ++pos;
             while (nextAttribute(bytes, pos)) {
             }
-            if (endTag)
-                continue;
-            if (name == "body" || name == "frameset")
-                return std::nullopt;
-            if (name == "script" || name == "style" || name == "title" || name == "textarea" ||
-                name == "xmp")
-                skipRawText(bytes, pos, name);
             continue;
         }
         if (startsWithAt(bytes, pos, "<!") || startsWithAt(bytes, pos, "</") ||

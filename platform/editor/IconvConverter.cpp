@@ -28,16 +28,15 @@ IconvConverter::~IconvConverter() {
 
 IconvConverter::Result IconvConverter::convert(std::string_view input) {
     Result result;
-    std::string buffer(input.size() * 4 + 16, '\0');
     // iconv takes a non-const input pointer but never writes through it.
     char* in = const_cast<char*>(input.data());
     std::size_t inLeft = input.size();
     while (inLeft > 0) {
-        char* out = buffer.data();
-        std::size_t outLeft = buffer.size();
+        char* out = m_buffer.data();
+        std::size_t outLeft = m_buffer.size();
         std::size_t rc = iconv(handleOf(m_handle), &in, &inLeft, &out, &outLeft);
         int error = errno;
-        result.output.append(buffer.data(), buffer.size() - outLeft);
+        result.output.append(m_buffer.data(), m_buffer.size() - outLeft);
         if (rc != static_cast<std::size_t>(-1))
             break;
         if (error == E2BIG)

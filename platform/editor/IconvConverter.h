@@ -26,13 +26,16 @@ public:
     IconvConverter(const IconvConverter&) = delete;
     IconvConverter& operator=(const IconvConverter&) = delete;
 
-    // Converts from the start of input and stops at the first sequence it cannot convert.
+    // Converts from the start of input and stops at the first sequence it cannot convert. The
+    // work is in proportion to what it converts, so that a caller going on after each
+    // sequence it could not convert stays linear.
     Result convert(std::string_view input);
     // The bytes that bring a stateful target (ISO-2022-JP) back to its initial shift state.
     std::string reset();
 
 private:
     void* m_handle = nullptr;
+    std::string m_buffer = std::string(16384, '\0'); // the converter's output, a piece at a time
 };
 
 } // namespace editor

@@ -12,10 +12,9 @@ enum class ByteOrderMark { Absent, Present };
 // only) and written back in the same charset: nothing the page holds is lost or replaced.
 class PageEncoding {
 public:
-    // What the page's bytes say: their byte order mark, else their first meta declaration,
-    // else their XML declaration, else windows-1252 (the charset of legacy pages). When the
-    // bytes do not decode in the charset they name, they are read as windows-1252, where
-    // every byte is a character, so that saving gives them back unchanged.
+    // What the page's bytes say: their byte order mark, else the charset that the browsers'
+    // prescan of their first bytes finds declared (CharsetSniffer), else windows-1252 (the
+    // charset of legacy pages).
     static PageEncoding of(std::string_view bytes);
     // For a page made in the editor (UTF-8 text): what its own markup declares, else
     // windows-1252, as the page will be read when it is opened from its file again.
@@ -28,11 +27,14 @@ public:
     const std::string& charset() const { return m_charset; }
     ByteOrderMark byteOrderMark() const;
 
-    // The page's text as UTF-8, without its byte order mark; raises error 5 when the bytes
-    // are not valid in this charset.
+    // The page's text as UTF-8, without its byte order mark. A byte that does not decode,
+    // and a character that the parser would replace (a control), become marks that show as
+    // one replacement character each and keep the byte (UndecodableByte), as a browser
+    // decodes such a page and so that saving gives the byte back.
     std::string decode(std::string_view bytes) const;
-    // The page's bytes, with the byte order mark when it had one. Characters the charset
-    // cannot hold become numeric character references (&#NNNN;).
+    // The page's bytes, with the byte order mark when it had one, and each kept byte as it
+    // was. Characters the charset cannot hold become numeric character references (&#NNNN;).
+    // The work grows in proportion to the text.
     std::string encode(std::string_view utf8) const;
 
 private:

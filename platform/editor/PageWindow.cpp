@@ -1,14 +1,17 @@
 #include "platform/editor/PageWindow.h"
 
 #include "platform/dom/Document.h"
+#include "platform/dom/Element.h"
 #include "platform/editor/Application.h"
 #include "platform/editor/FileAddress.h"
 #include "platform/editor/NativePath.h"
+#include "platform/editor/UndecodableByte.h"
 #include "platform/editor/Web.h"
 #include "platform/editor/WebFile.h"
 #include "platform/editor/WebFolder.h"
 #include "platform/sys/Error.h"
 #include "platform/sys/FileSystem.h"
+#include "platform/sys/Text.h"
 
 #include <ostream>
 
@@ -18,24 +21,73 @@ namespace {
 
 constexpr std::string_view kUnsavedScheme = "unsaved:///";
 
+// A page file holds text: no NUL, and fewer bytes that do not decode than characters that do.
+void requireText(const std::string& text, const std::string& charset) {
+    if (text.find('\0') != std::string::npos)
+        sys::raise(sys::ErrBadFileMode, "it is not text (it holds NUL bytes)");
+    std::size_t undecodable = 0;
+    for (std::size_t at = UndecodableByte::find(text, 0); at != std::string::npos;
+         at = UndecodableByte::find(text, at + UndecodableByte::kLength))
+        ++undecodable;
+    // Each mark is three characters: the replacement character and two selectors.
+    auto decoded = static_cast<std::size_t>(sys::text::length(text)) - 3 * undecodable;
+    if (undecodable > 0 && undecodable >= decoded)
+        sys::raise(sys::ErrBadFileMode,
+                   "it is not text (most of its bytes do not read as " + charset + ")");
+}
+
+// The parser reads an XML declaration as a comment ("<!--?xml ...?-->"). It goes back to disk
+// as the declaration it was, which reads back as the same comment, so that the next opening
+// finds the charset it names where it found it before.
+void restoreXmlDeclaration(std::string& text) {
+    if (sys::text::lowerAscii(text.substr(0, 8)) != "<!--?xml")
+        return;
+    const std::size_t end = text.find("-->", 4);
+    if (end == std::string::npos)
+        return;
+    const std::string data = text.substr(4, end - 4);
+    if (data.find('>') == std::string::npos)
+        text.replace(0, end + 3, "<" + data + ">");
+}
+
+// The text with a declaration of the charset first in its head, where the prescan finds it.
+std::string withCharsetDeclared(const std::string& text, const std::string& charset) {
+    auto declared = dom::Document::parse(text);
+    if (!declared->head())
+        return text;
+    declared->head()->insertAdjacentHTML(dom::AdjacentPosition::AfterBegin,
+                                         "<meta http-equiv=\"Content-Type\" content=\"text/html; "
+                                         "charset=" +
+                                             charset + "\">");
+    std::string result = declared->serializeForSaving();
+    restoreXmlDeclaration(result);
+    return result;
+}
+
 } // namespace
 
 PageWindow::PageWindow(const Application& application, std::shared_ptr<dom::Document> document,
                        PageEncoding encoding, LineEnds lineEnds)
     : m_application(application), m_document(std::move(document)), m_encoding(std::move(encoding)),
-      m_lineEnds(std::move(lineEnds)) {}
+      m_lineEnds(std::move(lineEnds)), m_openedText(m_document->serialize()) {}
 
 PageWindow::~PageWindow() = default;
+
+PageWindow::Text PageWindow::read(const std::string& nativePath) {
+    std::string bytes = sys::FileSystem::readBytes(nativePath, kLargestPage);
+    Text page{PageEncoding::of(bytes), ""};
+    page.text = page.encoding.decode(bytes);
+    requireText(page.text, page.encoding.charset());
+    return page;
+}
 
 std::unique_ptr<PageWindow> PageWindow::open(const Application& application,
                                              const std::string& nativePath) {
     std::string path = NativePath::absolute(nativePath);
-    std::string bytes = sys::FileSystem::readBytes(path);
-    PageEncoding encoding = PageEncoding::of(bytes);
-    std::string text = encoding.decode(bytes);
-    auto document = dom::Document::parse(text);
+    Text page = read(path);
+    auto document = dom::Document::parse(page.text);
     std::unique_ptr<PageWindow> window(
-        new PageWindow(application, document, encoding, LineEnds::of(text)));
+        new PageWindow(application, document, page.encoding, LineEnds::of(page.text)));
     window->place(path);
     return window;
 }
@@ -67,6 +119,10 @@ int PageWindow::pageState() const {
     return m_pageState;
 }
 
+bool PageWindow::changed() const {
+    return m_document->serialize() != m_openedText;
+}
+
 void PageWindow::save() {
     if (!saved())
         sys::raise(sys::ErrBadFileName, "The page has never been saved");
@@ -87,7 +143,15 @@ void PageWindow::write(std::ostream& out) const {
 }
 
 std::string PageWindow::bytes() const {
-    return m_encoding.encode(m_lineEnds.apply(m_document->serializeForSaving()));
+    std::string text = m_document->serializeForSaving();
+    restoreXmlDeclaration(text);
+    std::string bytes = m_encoding.encode(m_lineEnds.apply(text));
+    if (PageEncoding::of(bytes).charset() == m_encoding.charset())
+        return bytes;
+    // The declaring meta was pushed out of the prescan's reach (by what the head gained in
+    // front of a meta that text had pushed into the body, say), or the prescan would now find
+    // another charset: the page declares its own again, for the saves after this one too.
+    return m_encoding.encode(m_lineEnds.apply(withCharsetDeclared(text, m_encoding.charset())));
 }
 
 void PageWindow::place(const std::string& nativePath) {

@@ -3,6 +3,7 @@
 #include "platform/editor/LineEnds.h"
 #include "platform/editor/PageEncoding.h"
 
+#include <cstddef>
 #include <iosfwd>
 #include <memory>
 #include <string>
@@ -30,7 +31,18 @@ public:
     int pageState() const;
 
     // Host side.
-    // Opens the page file (read in the charset it declares); raises as reading it raises.
+    // No real page comes near this size: a larger file (or one that never ends, a device or
+    // a pipe) is refused before it fills the memory.
+    static constexpr std::size_t kLargestPage = std::size_t{64} << 20;
+    // A page file's text, decoded in its charset. Raises as reading the file raises, 6 for a
+    // file larger than any page, and 54 for a file that is not text (one that holds NUL
+    // bytes, or whose bytes mostly do not decode), saying why in the description.
+    struct Text {
+        PageEncoding encoding;
+        std::string text;
+    };
+    static Text read(const std::string& nativePath);
+    // Opens the page file (read as read() reads it); raises as read() raises.
     static std::unique_ptr<PageWindow> open(const Application& application,
                                             const std::string& nativePath);
     // A page made in the editor from UTF-8 markup, under a name ("new_page_1.htm").
@@ -46,6 +58,8 @@ public:
     const std::string& nativePath() const { return m_nativePath; }
     const PageEncoding& encoding() const { return m_encoding; }
     const LineEnds& lineEnds() const { return m_lineEnds; }
+    // Whether the document differs from the page as it was opened or made.
+    bool changed() const;
     void setPageState(int state) { m_pageState = state; }
 
     // Writes the page to its file (replacing it atomically); raises for a page never saved.
@@ -66,6 +80,7 @@ private:
     std::shared_ptr<dom::Document> m_document;
     PageEncoding m_encoding;
     LineEnds m_lineEnds;
+    std::string m_openedText; // the document's serialisation as the page was opened
     std::string m_nativePath; // empty for a page never saved
     std::string m_address;
     int m_pageState = pageReady;

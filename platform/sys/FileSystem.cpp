@@ -8,6 +8,8 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
+#include <limits>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -217,7 +219,8 @@ Descriptor openNative(const std::string& native, int flags) {
     return file;
 }
 
-std::string readAll(const Descriptor& file, const std::string& native) {
+std::string readAll(const Descriptor& file, const std::string& native,
+                    size_t limit = std::numeric_limits<size_t>::max()) {
     std::string bytes;
     char buffer[65536];
     for (;;) {
@@ -228,6 +231,8 @@ std::string readAll(const Descriptor& file, const std::string& native) {
             raiseFileError(errno, native);
         if (got == 0)
             return bytes;
+        if (static_cast<size_t>(got) > limit - bytes.size())
+            raise(ErrOverflow, "the file is larger than " + std::to_string(limit) + " bytes");
         bytes.append(buffer, static_cast<size_t>(got));
     }
 }
@@ -373,6 +378,12 @@ std::string FileSystem::readBytes(std::string_view path) {
     return readAll(file, native);
 }
 
+std::string FileSystem::readBytes(std::string_view path, size_t limit) {
+    std::string native = nativePath(path);
+    Descriptor file = openNative(native, O_RDONLY);
+    return readAll(file, native, limit);
+}
+
 std::string FileSystem::readText(std::string_view path) {
     return text::fromAnsi(readBytes(path));
 }
@@ -420,6 +431,9 @@ void FileSystem::replaceBytes(std::string_view path, std::string_view bytes) {
     bool existed = ::stat(native.c_str(), &old) == 0;
     if (existed && S_ISDIR(old.st_mode))
         raise(ErrPathFileAccess);
+    // A file that nobody may write is read-only, and stays as it is, as Windows keeps it.
+    if (existed && S_ISREG(old.st_mode) && (old.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
+        raise(ErrPermissionDenied, "the file is read-only");
     // A device or a pipe takes the bytes as they come: replacing it would remove it.
     if (existed && !S_ISREG(old.st_mode)) {
         Descriptor file = openNative(native, O_WRONLY);

@@ -34,6 +34,9 @@ public:
 
     // The whole file, as bytes / converted from Windows-1252.
     static std::string readBytes(std::string_view path);
+    // The whole file when it holds no more than limit bytes; raises 6 (overflow) for a longer
+    // one, having read no more than that (a device or a pipe may never end).
+    static std::string readBytes(std::string_view path, std::size_t limit);
     static std::string readText(std::string_view path);
     // The lines of a Windows-1252 text file, read as the add-in's line input reads them: a line
     // ends at a CR, and a CR directly followed by LF is one line end (a lone LF stays in the
@@ -47,7 +50,8 @@ public:
     static void appendBytes(std::string_view path, std::string_view bytes);
     static void appendText(std::string_view path, std::string_view text);
     // Writes a new file beside the old one and renames it over it, so that a crash leaves
-    // either the old or the new content, never a half-written file.
+    // either the old or the new content, never a half-written file. A read-only file (no
+    // write permission for anyone) is refused with 70, as Windows refuses it.
     static void replaceBytes(std::string_view path, std::string_view bytes);
     static void replaceText(std::string_view path, std::string_view text);
 

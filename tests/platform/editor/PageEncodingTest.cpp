@@ -1,7 +1,10 @@
 #include "platform/editor/PageEncoding.h"
+#include "platform/dom/Document.h"
+#include "platform/dom/Element.h"
 #include "platform/editor/CharsetLabels.h"
 #include "platform/editor/CharsetSniffer.h"
 #include "platform/sys/Error.h"
+#include "platform/sys/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -41,15 +44,20 @@ TEST(PageEncoding, MetaDeclarationsAreReadAsABrowserReadsThem) {
     // Legacy labels stand for windows-1252.
     EXPECT_EQ(charsetOf("<meta charset=us-ascii>"), "windows-1252");
     EXPECT_EQ(charsetOf("<meta charset=latin1>"), "windows-1252");
-    // Comments, scripts, unknown labels and anything after the body start do not count.
+    // Comments and unknown labels do not count; the prescan knows no elements, so a meta
+    // in a script, a title or the body counts as it does for a browser.
     EXPECT_EQ(charsetOf("<!-- <meta charset=windows-1256> --><meta charset=koi8-r>"), "KOI8-R");
     EXPECT_EQ(charsetOf("<script>document.write('<meta charset=big5>')</script>"
                         "<meta charset=euc-jp>"),
-              "EUC-JP");
+              "Big5");
     EXPECT_EQ(charsetOf("<meta charset=x-no-such-thing><meta charset=windows-1251>"),
               "windows-1251");
-    EXPECT_EQ(charsetOf("<body><meta charset=windows-1256>"), "windows-1252");
-    EXPECT_EQ(charsetOf("<title><meta charset=windows-1256></title>"), "windows-1252");
+    EXPECT_EQ(charsetOf("<body><meta charset=windows-1256>"), "windows-1256");
+    EXPECT_EQ(charsetOf("<title>t</title>Text first <meta charset=koi8-r>"), "KOI8-R");
+    // Only the first 1024 bytes are looked at.
+    const std::string head = "<html><head><title>" + std::string(970, 't') + "</title>";
+    EXPECT_EQ(charsetOf(head + "<meta charset=koi8-r>"), "KOI8-R");
+    EXPECT_EQ(charsetOf(head + "<!---->     <meta charset=koi8-r>"), "windows-1252");
     // A quoted ">" inside an earlier tag does not end it early.
     EXPECT_EQ(charsetOf("<a title=\"<meta charset=big5>\"><meta charset=gbk>"), "GBK");
     // An XML declaration counts when no meta names a charset.
@@ -76,9 +84,16 @@ TEST(PageEncoding, Windows1252KeepsEveryByte) {
         all += static_cast<char>(b);
     PageEncoding encoding = PageEncoding::named("windows-1252");
     std::string text = encoding.decode(all);
-    EXPECT_EQ(text.find("\xEF\xBF\xBD"), std::string::npos) << "no replacement character";
     EXPECT_EQ(encoding.encode(text), all);
     EXPECT_EQ(encoding.decode("\x80\x97\xE8"), "\xE2\x82\xAC\xE2\x80\x94\xC3\xA8");
+    // The five bytes that windows-1252 leaves undefined, and controls, show as the
+    // replacement character; the parser keeps them so, and they are written back as they were.
+    std::string undefined = encoding.decode("a\x81\x8D\x8F\x90\x9D\x01\x7F");
+    EXPECT_EQ(undefined.substr(0, 4), "a\xEF\xBF\xBD");
+    EXPECT_EQ(sys::text::length(undefined), 1 + 7 * 3);
+    auto document = dom::Document::parse("<p title=\"" + undefined + "\">" + undefined);
+    EXPECT_EQ(encoding.encode(document->body()->innerHTML()),
+              "<P title=\"a\x81\x8D\x8F\x90\x9D\x01\x7F\">a\x81\x8D\x8F\x90\x9D\x01\x7F</P>");
 }
 
 TEST(PageEncoding, CharactersTheCharsetLacksBecomeCharacterReferences) {
@@ -99,23 +114,46 @@ TEST(PageEncoding, CharactersTheCharsetLacksBecomeCharacterReferences) {
     EXPECT_EQ(PageEncoding::named("utf-8").encode("\xD8\xA7"), "\xD8\xA7");
 }
 
-TEST(PageEncoding, BytesThatDoNotFitTheDeclaredCharsetAreKept) {
-    // Declared UTF-8 but written in Latin-1: read as windows-1252 so that saving keeps it.
-    std::string page = "<meta charset=utf-8><p>caf\xE9 \xFF</p>";
-    PageEncoding encoding = PageEncoding::of(page);
-    EXPECT_EQ(encoding.charset(), "windows-1252");
-    EXPECT_EQ(encoding.encode(encoding.decode(page)), page);
+TEST(PageEncoding, BytesThatDoNotDecodeShowAsReplacementsAndGoBackAsTheyWere) {
+    const std::string replacement = "\xEF\xBF\xBD";
+    // Declared UTF-8 with a Latin-1 byte: read as UTF-8 all the same, the stray byte shown as
+    // one replacement character; typed text goes out in UTF-8 beside the byte kept.
+    std::string page = "<meta charset=utf-8><p>caf\xC3\xA9 \xFF</p>";
+    PageEncoding utf8 = PageEncoding::of(page);
+    EXPECT_EQ(utf8.charset(), "UTF-8");
+    std::string text = utf8.decode(page);
+    EXPECT_EQ(text.substr(0, text.find(replacement)), "<meta charset=utf-8><p>caf\xC3\xA9 ");
+    EXPECT_EQ(utf8.encode(text), page);
+    EXPECT_EQ(utf8.encode(text + "\xE2\x82\xAC"), page + "\xE2\x82\xAC");
+    // Overlong forms, surrogates and a sequence cut short are bytes that do not decode.
+    for (std::string bad : {"\xC0\xAF", "\xED\xA0\x80", "\xE3\x81"}) {
+        EXPECT_EQ(utf8.encode(utf8.decode("x" + bad + "y")), "x" + bad + "y");
+        EXPECT_EQ(sys::text::length(utf8.decode(bad)), 3 * static_cast<long>(bad.size()));
+    }
+
+    // Shift_JIS with a stray byte: the Japanese text around it is read as Japanese.
+    std::string japanese = "<meta charset=shift_jis>\x96\xE2\x8D\x87\x82\xB9\x80\x82\xA0";
+    PageEncoding sjis = PageEncoding::of(japanese);
+    EXPECT_EQ(sjis.charset(), "Shift_JIS");
+    text = sjis.decode(japanese);
+    EXPECT_NE(text.find("\xE5\x95\x8F\xE5\x90\x88\xE3\x81\x9B" + replacement), std::string::npos);
+    EXPECT_EQ(sjis.encode(text), japanese);
+
+    // UTF-16 with a stray byte at its end: that byte stays at the end whatever comes before.
+    std::string utf16("\xFF\xFE<\0p\0>\0\xE9\0\x0A", 11);
+    PageEncoding le = PageEncoding::of(utf16);
+    EXPECT_EQ(le.charset(), "UTF-16LE");
+    text = le.decode(utf16);
+    EXPECT_EQ(text, "<p>\xC3\xA9" + text.substr(5));
+    EXPECT_EQ(le.encode(text), utf16);
+    std::string edited = le.encode(text + "</p>");
+    EXPECT_EQ(edited, std::string("\xFF\xFE<\0p\0>\0\xE9\0<\0/\0p\0>\0\x0A", 19));
 
     // A UTF-8 byte order mark before bytes that are not UTF-8: the mark stays too.
     std::string marked = "\xEF\xBB\xBF<p>\xE9</p>";
     PageEncoding withMark = PageEncoding::of(marked);
     EXPECT_EQ(withMark.byteOrderMark(), ByteOrderMark::Present);
     EXPECT_EQ(withMark.encode(withMark.decode(marked)), marked);
-
-    // Overlong forms and surrogates are not UTF-8.
-    EXPECT_EQ(PageEncoding::of("<meta charset=utf-8>\xC0\xAF").charset(), "windows-1252");
-    EXPECT_EQ(PageEncoding::of("<meta charset=utf-8>\xED\xA0\x80").charset(), "windows-1252");
-    EXPECT_THROW(PageEncoding::named("utf-8").decode("\xE3\x81"), sys::Error);
     EXPECT_THROW(PageEncoding::named("no-such-charset"), sys::Error);
 }
 

@@ -125,6 +125,18 @@ TEST(SysFileSystem, ReplacesAFileAtomically) {
     ASSERT_EQ(::stat(dir.native("keep.dat").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 
+    // A read-only file is not replaced, by the superuser either.
+    ::chmod(dir.native("keep.dat").c_str(), 0444);
+    EXPECT_EQ(errorNumberOf([&] { FileSystem::replaceBytes(dir.windows("keep.dat"), "x"); }), 70);
+    EXPECT_EQ(dir.readRaw("keep.dat"), "new");
+
+    // A read that would not end is cut off at its limit.
+    EXPECT_EQ(FileSystem::readBytes(dir.windows("keep.dat"), 3), "new");
+    EXPECT_EQ(errorNumberOf([&] { FileSystem::readBytes(dir.windows("keep.dat"), 2); }), 6);
+    if (std::filesystem::exists("/dev/zero")) {
+        EXPECT_EQ(errorNumberOf([&] { FileSystem::readBytes("/dev/zero", 1 << 20); }), 6);
+    }
+
     // Failures leave nothing behind: no temporary file, no half-written target.
     FileSystem::makeFolder(dir.windows("Folder"));
     EXPECT_EQ(errorNumberOf([&] { FileSystem::replaceBytes(dir.windows("Folder"), "x"); }), 75);
