@@ -10,7 +10,6 @@
 #include "platform/dom/ElementCollection.h"
 #include "platform/editor/Application.h"
 #include "platform/editor/CommandBars.h"
-#include "platform/editor/PageEncoding.h"
 #include "platform/editor/PageWindow.h"
 #include "platform/sys/App.h"
 #include "platform/sys/Clock.h"
@@ -24,7 +23,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <sstream>
 
 #include <unistd.h>
 
@@ -82,6 +80,11 @@ std::string whyNotWritable(const std::string& file) {
         return "it is a folder";
     if (isSpecialFile(status))
         return ::access(file.c_str(), W_OK) == 0 ? "" : "it cannot be written";
+    // A file nobody may write is read-only: an editor does not replace it.
+    if (fs::exists(status) &&
+        (status.permissions() & (fs::perms::owner_write | fs::perms::group_write |
+                                 fs::perms::others_write)) == fs::perms::none)
+        return "it is read-only";
     // A plain file is replaced by a new one made in its folder.
     const fs::path folder = fs::path(file).parent_path();
     if (!fs::is_directory(folder, error))
@@ -99,6 +102,20 @@ void writePageFile(const std::string& path, const std::string& bytes) {
     } catch (const sys::Error& error) {
         sys::raise(error.number(), path + ": " + error.description());
     }
+}
+
+// The whole stream into text when it holds no more than limit bytes; false, having read no
+// more than that, for a longer one.
+bool readAtMost(std::istream& in, std::size_t limit, std::string& text) {
+    text.clear();
+    char buffer[65536];
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        const auto got = static_cast<std::size_t>(in.gcount());
+        if (got > limit - text.size())
+            return false;
+        text.append(buffer, got);
+    }
+    return true;
 }
 
 // The element with the id, else the first with the name, spelt as given; else one whose id or
@@ -148,21 +165,21 @@ std::string Host::bundledAddInLibrary() {
 }
 
 bool Host::readScript(std::string& text) {
-    if (m_options.script == "-") {
-        std::ostringstream all;
-        all << m_in.rdbuf();
-        text = all.str();
-        return true;
+    const bool standardInput = m_options.script == "-";
+    std::ifstream file;
+    if (!standardInput) {
+        file.open(m_options.script, std::ios::binary);
+        std::error_code error;
+        if (!file || fs::is_directory(m_options.script, error)) {
+            m_err << "zirirur: cannot read the script " << m_options.script << "\n";
+            return false;
+        }
     }
-    std::ifstream file(m_options.script, std::ios::binary);
-    std::error_code error;
-    if (!file || fs::is_directory(m_options.script, error)) {
-        m_err << "zirirur: cannot read the script " << m_options.script << "\n";
+    if (!readAtMost(standardInput ? m_in : file, Script::kLongestScript, text)) {
+        m_err << "zirirur: the script " << (standardInput ? "on standard input" : m_options.script)
+              << " is longer than " << Script::kLongestScript << " bytes\n";
         return false;
     }
-    std::ostringstream all;
-    all << file.rdbuf();
-    text = all.str();
     return true;
 }
 
@@ -172,8 +189,7 @@ bool Host::openPage(editor::Application& application) {
     const std::string page = absolutePath(*m_options.pageFile);
     try {
         if (m_options.unsaved) {
-            const std::string bytes = sys::FileSystem::readBytes(page);
-            const std::string html = editor::PageEncoding::of(bytes).decode(bytes);
+            const std::string html = editor::PageWindow::read(page).text;
             application.newPage(html, fs::path(page).filename().string());
         } else {
             application.openPage(page);
@@ -354,8 +370,11 @@ int Host::run() {
     loader.releaseAll();
     application.setHyperlinkPrompt(nullptr);
 
+    // With no --out the page goes back over its own file only when the run changed it: a
+    // file that was never a page, or a page the run left alone, stays as it was.
     bool saveFailed = false;
-    if (application.activePageWindow() != nullptr) {
+    const editor::PageWindow* page = application.activePageWindow();
+    if (page != nullptr && (m_options.outFile || page->changed())) {
         try {
             savePage(application, std::nullopt);
         } catch (const sys::Error& error) {

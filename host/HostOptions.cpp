@@ -20,7 +20,8 @@ std::string HostOptions::usage() {
     return R"usage(Usage: zirirur [OPTION]... [SCRIPT]
 Runs the editor stand-in: loads the add-ins registered for the editor, opens a page, acts as
 the user from SCRIPT (a file of user actions; "-" or none: standard input), writes what the user
-saw to standard output, and saves the page at the end.
+saw to standard output, and saves the page at the end (to --out, else over its own file when
+the run changed it).
 
 Options:
   --install DIR       the add-in's installation folder (default: the bundled one)
@@ -32,7 +33,8 @@ Options:
                       T as spelt first, else in other letters
   --select T          the selection spans the content of the element T
   --out FILE          where the page is saved at the end ("-": standard output;
-                      default: the page file itself)
+                      default: the page file itself, and only when the run changed
+                      the page)
   --state DIR         the editor's registry and stored menu layout
                       (default: $XDG_CONFIG_HOME/zirirur or ~/.config/zirirur)
   --no-auto-register  register nothing automatically (by default, when no add-in is
@@ -63,12 +65,21 @@ Transcript lines: "form shown: ...", "form closed: ...", "msgbox [title] icon: t
 
 The page is saved by replacing its file whole, so a failed save leaves the old file as it was;
 a link is followed (the file behind it is replaced), a device or a pipe is written into.
+With --out the page is written there at the end. Without it the page goes back over its own
+file only when the run changed it ("save" writes it at once, "save FILE" writes a copy): a
+page the run left alone stays byte for byte as it was. A saved page keeps its charset, byte
+order mark and line ends; a byte that does not decode in the page's charset shows as U+FFFD
+and is written back as it was. A read-only file is never replaced.
+
+Refused before anything runs: a page file that is not text (it holds NUL bytes, or most of
+its bytes do not decode in its charset), a page file larger than 64 MiB, a script larger than
+64 MiB or with a line longer than 16 MiB, and a page that would be saved over a read-only file.
 
 Exit status: 0 when every action ran; 2 for a bad option or script line (the whole script is
 checked first: nothing runs and nothing is saved), also for a page that cannot be read, a web
 or installation folder that is missing, a state folder that cannot be made, a --cursor or
 --select naming nothing, and a page that could not be saved where it goes at the end (a
-missing or read-only folder); 1 when an action failed while running (a missing control, say):
+missing or read-only folder); so for everything refused above; 1 when an action failed while running (a missing control, say):
 the failure is reported on standard error with its line, the run goes on to the end of the
 script and the page is saved. A page or transcript that could not be written at the end also
 gives 1.

@@ -160,6 +160,9 @@ Script Script::parse(const std::string& text) {
         if (end == std::string::npos)
             end = text.size();
         ++number;
+        if (end - start > kLongestLine)
+            throw ScriptError(number,
+                              "the line is longer than " + std::to_string(kLongestLine) + " bytes");
         const std::string line = text.substr(start, end - start);
         if (const size_t column = firstNonUtf8(line); column != 0)
             throw ScriptError(number, "the line is not UTF-8 text (column " +

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <string>
 #include <vector>
 
@@ -19,8 +20,13 @@ struct ScriptLine {
 // no action.
 class Script {
 public:
-    // Raises ScriptError naming the line when a quote is left open or the line is not UTF-8
-    // text. A byte order mark at the start is skipped.
+    // No script a person writes comes near these: a longer line is refused, and the host reads
+    // no more than the longest script (standard input may be a pipe that never ends).
+    static constexpr std::size_t kLongestLine = std::size_t{16} << 20;
+    static constexpr std::size_t kLongestScript = std::size_t{64} << 20;
+
+    // Raises ScriptError naming the line when a quote is left open, the line is not UTF-8
+    // text or it is longer than kLongestLine. A byte order mark at the start is skipped.
     static Script parse(const std::string& text);
     // The words of one line; raises ScriptError (with lineNumber) for an open quote.
     static std::vector<std::string> splitWords(const std::string& line, int lineNumber = 0);

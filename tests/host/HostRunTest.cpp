@@ -1,6 +1,7 @@
 // Runs the built host program as a person would, with scripts and golden transcripts.
 // ZIRIRUR_UPDATE_GOLDEN=1 rewrites the golden files when a change of the transcript is intended.
 
+#include "HostRun.h"
 #include "FormRemovalOracle.h"
 
 #include "platform/dom/Document.h"
@@ -28,112 +29,15 @@
 
 namespace {
 
-namespace fs = std::filesystem;
+using namespace hosttest;
 using testing::EndsWith;
 using testing::HasSubstr;
 using testing::Not;
 using testing::StartsWith;
 
-const std::string Golden = std::string(ZIRIRUR_TESTS_DIR) + "/host/golden/";
 const std::string Scripts = std::string(ZIRIRUR_TESTS_DIR) + "/host/scripts/";
-const std::string DemoDir = std::string(ZIRIRUR_SOURCE_DIR) + "/host/demo/";
 const char* const AddinsKey = "HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\FrontPage\\Addins";
 const char* const HelpOpened = "shell open: <install>\\Help\\index.htm\n";
-
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-}
-
-void replaceAll(std::string& text, const std::string& from, const std::string& to) {
-    for (size_t at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
-        text.replace(at, from.size(), to);
-}
-
-std::string quoted(std::string word) {
-    replaceAll(word, "'", "'\\''");
-    return "'" + word + "'";
-}
-
-struct HostRun {
-    int status = -1;
-    std::string out;
-    std::string err;
-};
-
-class HostRunTest : public ::testing::Test {
-protected:
-    void SetUp() override {
-        m_dir = fs::temp_directory_path() /
-                ("zirirur-host-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(m_dir / "state");
-        fs::copy(DemoDir + "web", m_dir / "web", fs::copy_options::recursive);
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    fs::path state() const { return m_dir / "state"; }
-    // A copy of the installation folder that the test may write to, shown as <install> too.
-    fs::path freshInstall() const {
-        const fs::path copy = m_dir / "install";
-        fs::remove_all(copy);
-        fs::copy(ZIRIRUR_INSTALL_DIR, copy, fs::copy_options::recursive);
-        return copy;
-    }
-    fs::path page() const { return m_dir / "web" / "index.htm"; }
-
-    // Runs the host with a script given as text; the state folder of this test unless told.
-    HostRun run(std::vector<std::string> args, const std::string& script) {
-        const fs::path scriptFile = m_dir / ("script" + std::to_string(++m_runs) + ".zs");
-        writeFile(scriptFile, script);
-        args.push_back(scriptFile.string());
-        return runArgs(args);
-    }
-
-    // Standard output goes to out.txt, or to the file given (a device, say).
-    HostRun runArgs(const std::vector<std::string>& args, const std::string& standardOutput = "") {
-        std::string command = "cd " + quoted(m_dir.string()) + " && ZIRIRUR_NO_SHELL=1 " +
-                              quoted(ZIRIRUR_HOST_BINARY);
-        bool hasState = false;
-        for (const std::string& arg : args) {
-            command += " " + quoted(arg);
-            hasState = hasState || arg == "--state";
-        }
-        if (!hasState)
-            command += " --state " + quoted(state().string());
-        command += " </dev/null >" + (standardOutput.empty() ? "out.txt" : quoted(standardOutput)) +
-                   " 2>err.txt";
-        HostRun result;
-        const int raw = std::system(command.c_str());
-        result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-        result.out = readFile(m_dir / "out.txt");
-        result.err = readFile(m_dir / "err.txt");
-        // The installation folder is wherever the checkout is, or the test's copy of it; it may
-        // be shown escaped too.
-        for (const fs::path& folder : {fs::path(ZIRIRUR_INSTALL_DIR), m_dir / "install"}) {
-            std::string install = sys::FileSystem::windowsPath(folder.string());
-            replaceAll(result.out, install, "<install>");
-            replaceAll(install, "\\", "\\\\");
-            replaceAll(result.out, install, "<install>");
-        }
-        return result;
-    }
-
-    void expectGolden(const std::string& name, const std::string& transcript) {
-        const std::string file = Golden + name + ".txt";
-        if (std::getenv("ZIRIRUR_UPDATE_GOLDEN") != nullptr)
-            return writeFile(file, transcript);
-        EXPECT_EQ(transcript, readFile(file)) << "golden file " << file;
-    }
-
-    fs::path m_dir;
-    int m_runs = 0;
-};
 
 TEST_F(HostRunTest, DemoShowsTheMenuTheAboutBoxTheHelpPageAndAStatusText) {
     HostRun result = run(
@@ -419,10 +323,14 @@ TEST_F(HostRunTest, ThePageIsSavedWhereAskedAndOnlyThere) {
     EXPECT_EQ(out.status, 0) << out.err;
     EXPECT_EQ(out.out, HelpOpened + normal);
 
-    // A save during the run, and the page's own file at the end.
-    HostRun own = run({"--page", "web/index.htm"}, "save copy.htm\n");
-    EXPECT_EQ(own.status, 0) << own.err;
+    // A copy saved during the run; the page's own file, which the run did not change, stays
+    // as it was until the script says "save".
+    HostRun copy = run({"--page", "web/index.htm"}, "save copy.htm\n");
+    EXPECT_EQ(copy.status, 0) << copy.err;
     EXPECT_EQ(readFile(m_dir / "copy.htm"), normal);
+    EXPECT_EQ(readFile(page()), before);
+    HostRun own = run({"--page", "web/index.htm"}, "save\n");
+    EXPECT_EQ(own.status, 0) << own.err;
     EXPECT_EQ(readFile(page()), normal);
 
     // A page never saved is written from the text it was made of.
@@ -527,7 +435,7 @@ TEST_F(HostRunTest, SavingThroughALinkOrIntoAPipeKeepsTheLinkAndThePipe) {
 
     // The page's own file, opened through a link, is saved behind the link as well.
     fs::create_symlink(page(), m_dir / "own.htm");
-    EXPECT_EQ(run({"--page", "own.htm"}, "").status, 0);
+    EXPECT_EQ(run({"--page", "own.htm"}, "save\n").status, 0);
     EXPECT_TRUE(fs::is_symlink(m_dir / "own.htm"));
     EXPECT_EQ(readFile(page()), expected);
 
