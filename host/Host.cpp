@@ -194,6 +194,9 @@ bool Host::openPage(editor::Application& application) {
         } else {
             application.openPage(page);
         }
+        // Without --out the page is written back only when the run changes it.
+        if (!m_options.outFile)
+            application.activePageWindow()->markUnchanged();
     } catch (const sys::Error& error) {
         m_err << "zirirur: cannot open the page " << *m_options.pageFile << ": "
               << error.description() << "\n";

@@ -13,6 +13,7 @@
 #include "platform/sys/FileSystem.h"
 #include "platform/sys/Text.h"
 
+#include <functional>
 #include <ostream>
 
 namespace editor {
@@ -69,7 +70,7 @@ std::string withCharsetDeclared(const std::string& text, const std::string& char
 PageWindow::PageWindow(const Application& application, std::shared_ptr<dom::Document> document,
                        PageEncoding encoding, LineEnds lineEnds)
     : m_application(application), m_document(std::move(document)), m_encoding(std::move(encoding)),
-      m_lineEnds(std::move(lineEnds)), m_openedText(m_document->serialize()) {}
+      m_lineEnds(std::move(lineEnds)) {}
 
 PageWindow::~PageWindow() = default;
 
@@ -119,8 +120,12 @@ int PageWindow::pageState() const {
     return m_pageState;
 }
 
+void PageWindow::markUnchanged() {
+    m_unchanged = std::hash<std::string>{}(m_document->serialize());
+}
+
 bool PageWindow::changed() const {
-    return m_document->serialize() != m_openedText;
+    return !m_unchanged || std::hash<std::string>{}(m_document->serialize()) != *m_unchanged;
 }
 
 void PageWindow::save() {

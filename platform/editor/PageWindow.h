@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <iosfwd>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace dom {
@@ -58,7 +59,10 @@ public:
     const std::string& nativePath() const { return m_nativePath; }
     const PageEncoding& encoding() const { return m_encoding; }
     const LineEnds& lineEnds() const { return m_lineEnds; }
-    // Whether the document differs from the page as it was opened or made.
+    // Takes the document as it stands now for the page unchanged (a hash of its markup, so
+    // that a large page is not kept twice); changed() compares with it.
+    void markUnchanged();
+    // Whether the document differs from what markUnchanged() took; true when it took nothing.
     bool changed() const;
     void setPageState(int state) { m_pageState = state; }
 
@@ -80,8 +84,8 @@ private:
     std::shared_ptr<dom::Document> m_document;
     PageEncoding m_encoding;
     LineEnds m_lineEnds;
-    std::string m_openedText; // the document's serialisation as the page was opened
-    std::string m_nativePath; // empty for a page never saved
+    std::optional<std::size_t> m_unchanged; // the hash of the unchanged document's markup
+    std::string m_nativePath;               // empty for a page never saved
     std::string m_address;
     int m_pageState = pageReady;
 };
