@@ -239,7 +239,7 @@ TEST_F(CompsHostTest, ARefusedNameTakesTheNewFormAwayAgainAndNoEndsAtOnce) {
 
     EXPECT_THAT(run(pick + "answer No\nclick Command1\n", "intro"),
                 ElementsAre(Shown, NotInForm + std::string("No"), Closed));
-    EXPECT_THAT(saved(), HasSubstr("<DIV id=\"intro\">Hello</DIV>\n<FORM"));
+    EXPECT_EQ(saved(), Page); // nothing changed it: the host leaves it as it was
 }
 
 TEST_F(CompsHostTest, AnUnnamedFormIsNamedOnYesAndLeftAloneOtherwise) {
@@ -258,8 +258,7 @@ TEST_F(CompsHostTest, AnUnnamedFormIsNamedOnYesAndLeftAloneOtherwise) {
 
     EXPECT_THAT(run(pick + "answer Yes\ninput \"\"\nclick Command1\n", "Other"),
                 ElementsAre(Shown, Unnamed + std::string("Yes"), NameAsked, BadName, Closed));
-    EXPECT_THAT(saved(), Not(HasSubstr("Part3")));
-    EXPECT_THAT(saved(), HasSubstr("<FORM action=\"other\"><INPUT name=\"Other\"></FORM>"));
+    EXPECT_EQ(saved(), Page); // nothing changed it: the host leaves it as it was
 }
 
 TEST_F(CompsHostTest, AMissingDataFileIsReportedAfterTheExtraFilesAndKeepsTheNewForm) {
