@@ -10,25 +10,23 @@ namespace dom {
 // goes: what a parse allocates by the million, piece by piece, costs one block at a time.
 class Arena {
 public:
-    Arena() = default;
+    // Pieces are aligned to alignment, a power of two.
+    explicit Arena(std::size_t alignment = alignof(std::max_align_t)) : m_alignment(alignment) {}
     Arena(const Arena&) = delete;
     Arena& operator=(const Arena&) = delete;
 
-    // size bytes, aligned for any type; valid until the arena goes.
+    // size bytes; valid until the arena goes.
     void* allocate(std::size_t size);
-    // The bytes taken from the system so far.
-    std::size_t reserved() const { return m_reserved; }
 
 private:
-    static constexpr std::size_t kAlignment = alignof(std::max_align_t);
     static constexpr std::size_t kFirstBlock = std::size_t{64} << 10;
     static constexpr std::size_t kLargestBlock = std::size_t{8} << 20;
 
+    std::size_t m_alignment;
     std::vector<std::unique_ptr<std::byte[]>> m_blocks;
     std::byte* m_next = nullptr;
     std::size_t m_left = 0;
     std::size_t m_blockSize = kFirstBlock;
-    std::size_t m_reserved = 0;
 };
 
 } // namespace dom

@@ -2,19 +2,21 @@
 
 #include "platform/dom/Node.h"
 
-#include <string>
+#include <string_view>
 
 namespace dom {
 
 // A comment of the page; its text is what stands between "<!--" and "-->".
 class Comment : public Node {
 public:
-    explicit Comment(std::string data) : Node(Kind::Comment), m_data(std::move(data)) {}
-
-    const std::string& data() const { return m_data; }
+    std::string_view data() const { return m_data; }
 
 private:
-    std::string m_data;
+    friend class NodeArena;
+    // data is already in the arena.
+    Comment(NodeArena& arena, std::string_view data) : Node(Kind::Comment, arena), m_data(data) {}
+
+    std::string_view m_data;
 };
 
 } // namespace dom

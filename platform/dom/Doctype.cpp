@@ -1,21 +1,32 @@
 #include "platform/dom/Doctype.h"
 
+#include "platform/dom/NodeArena.h"
+
 namespace dom {
 
 namespace {
 
 // An identifier that holds a double quote was written between apostrophes.
-std::string quoted(const std::string& id) {
-    char mark = id.find('"') == std::string::npos ? '"' : '\'';
-    return mark + id + mark;
+std::string quoted(std::string_view id) {
+    char mark = id.find('"') == std::string_view::npos ? '"' : '\'';
+    std::string out(1, mark);
+    out += id;
+    return out + mark;
 }
 
 } // namespace
 
+void Doctype::freeIdentifiers() {
+    arena().discard(m_name);
+    arena().discard(m_publicId);
+    arena().discard(m_systemId);
+}
+
 std::string Doctype::markup() const {
     if (m_name.empty())
         return "<!DOCTYPE>"; // no name: the parser reads no identifiers either
-    std::string out = "<!DOCTYPE " + m_name;
+    std::string out = "<!DOCTYPE ";
+    out += m_name;
     if (m_form == Form::ForcedQuirks) {
         // A word where an identifier should come makes the declaration malformed.
         if (!m_publicId.empty())

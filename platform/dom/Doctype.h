@@ -3,6 +3,7 @@
 #include "platform/dom/Node.h"
 
 #include <string>
+#include <string_view>
 
 namespace dom {
 
@@ -17,13 +18,9 @@ public:
         ForcedQuirks, // a declaration the parser reads as malformed, which forces quirks mode
     };
 
-    Doctype(std::string name, std::string publicId, std::string systemId)
-        : Node(Kind::Doctype), m_name(std::move(name)), m_publicId(std::move(publicId)),
-          m_systemId(std::move(systemId)) {}
-
-    const std::string& name() const { return m_name; }
-    const std::string& publicId() const { return m_publicId; }
-    const std::string& systemId() const { return m_systemId; }
+    std::string_view name() const { return m_name; }
+    std::string_view publicId() const { return m_publicId; }
+    std::string_view systemId() const { return m_systemId; }
     Form form() const { return m_form; }
     void setForm(Form form) { m_form = form; }
 
@@ -31,9 +28,17 @@ public:
     std::string markup() const;
 
 private:
-    std::string m_name;
-    std::string m_publicId;
-    std::string m_systemId;
+    friend class Node;
+    friend class NodeArena;
+    // The identifiers are already in the arena.
+    Doctype(NodeArena& arena, std::string_view name, std::string_view publicId,
+            std::string_view systemId)
+        : Node(Kind::Doctype, arena), m_name(name), m_publicId(publicId), m_systemId(systemId) {}
+    void freeIdentifiers();
+
+    std::string_view m_name;
+    std::string_view m_publicId;
+    std::string_view m_systemId;
     Form m_form = Form::Plain;
 };
 

@@ -6,6 +6,7 @@
 #include "platform/dom/FormOwnerFixup.h"
 #include "platform/dom/HtmlParser.h"
 #include "platform/dom/HtmlSerializer.h"
+#include "platform/dom/NodeArena.h"
 #include "platform/dom/TextRange.h"
 #include "platform/sys/Error.h"
 
@@ -22,22 +23,8 @@ std::shared_ptr<Element> childElement(const Node* parent, std::string_view name)
         return nullptr;
     for (const auto& child : parent->children())
         if (child->isElement() && static_cast<const Element&>(*child).is(name))
-            return std::static_pointer_cast<Element>(child);
+            return std::static_pointer_cast<Element>(child->handle());
     return nullptr;
-}
-
-// Start tags that close an open paragraph.
-bool closesParagraph(const Element& element) {
-    for (const char* name :
-         {"address", "article", "aside", "blockquote", "center",     "details",   "dialog",
-          "dir",     "div",     "dl",    "fieldset",   "figcaption", "figure",    "footer",
-          "header",  "hgroup",  "main",  "menu",       "nav",        "ol",        "p",
-          "section", "summary", "ul",    "h1",         "h2",         "h3",        "h4",
-          "h5",      "h6",      "pre",   "listing",    "form",       "plaintext", "hr",
-          "xmp",     "li",      "dd",    "dt"})
-        if (element.is(name))
-            return true;
-    return false;
 }
 
 // Start tags that close an element of their kind when it is the one they would go into.
@@ -45,26 +32,24 @@ bool closesItsParent(const Node& parent, const Element& element) {
     if (!parent.isElement())
         return false;
     const auto& up = static_cast<const Element&>(parent);
-    auto oneOf = [](const Element& e, std::initializer_list<const char*> names) {
-        for (const char* name : names)
+    auto oneOf = [](const Element& e, std::initializer_list<std::string_view> names) {
+        for (std::string_view name : names)
             if (e.is(name))
                 return true;
         return false;
     };
-    if (oneOf(element, {"option", "optgroup"}) && up.is("option"))
-        return true;
-    if (element.is("optgroup") && up.is("optgroup"))
-        return true;
-    if (oneOf(element, {"li"}) && up.is("li"))
-        return true;
-    if (oneOf(element, {"dd", "dt"}) && oneOf(up, {"dd", "dt"}))
-        return true;
-    if (oneOf(element, {"h1", "h2", "h3", "h4", "h5", "h6"}) &&
-        oneOf(up, {"h1", "h2", "h3", "h4", "h5", "h6"}))
-        return true;
-    if (oneOf(element, {"select", "button", "nobr", "table"}) &&
-        up.localName() == element.localName() && up.elementNamespace() == Namespace::Html)
-        return true;
+    if (up.is("option"))
+        return oneOf(element, {"option", "optgroup"});
+    if (up.is("optgroup"))
+        return element.is("optgroup");
+    if (up.is("li"))
+        return element.is("li");
+    if (oneOf(up, {"dd", "dt"}))
+        return oneOf(element, {"dd", "dt"});
+    if (oneOf(up, {"h1", "h2", "h3", "h4", "h5", "h6"}))
+        return oneOf(element, {"h1", "h2", "h3", "h4", "h5", "h6"});
+    if (oneOf(up, {"select", "button", "nobr", "table"}))
+        return element.is(up.localName());
     return false;
 }
 
@@ -102,7 +87,8 @@ bool holdsInexpressibleNesting(const Node& node, bool insideLink = false,
             continue;
         const auto& element = static_cast<const Element&>(*child);
         bool link = element.is("a");
-        if ((link && insideLink) || (insideParagraph && closesParagraph(element)) ||
+        if ((link && insideLink) ||
+            (insideParagraph && element.name().has(ElementName::ClosesParagraph)) ||
             !namespaceFits(node, element) || closesItsParent(node, element) ||
             (insideButton && element.is("button")))
             return true;
@@ -118,17 +104,22 @@ bool holdsInexpressibleNesting(const Node& node, bool insideLink = false,
 
 // A PLAINTEXT element with something after it: its start tag makes the rest of the page its
 // text, so what follows it is lost when the page is written.
-bool holdsFollowedPlaintext(const Document& document) {
-    for (const auto& element : document.elementsInOrder())
-        if (element->is("plaintext") && element->hasFollowingNode())
+bool holdsFollowedPlaintext(const Node& node) {
+    for (const Node* child : node.children()) {
+        if (!child->isElement())
+            continue;
+        if (static_cast<const Element&>(*child).is("plaintext") && child->hasFollowingNode())
             return true;
+        if (holdsFollowedPlaintext(*child))
+            return true;
+    }
     return false;
 }
 
-void collectElements(const Node& node, std::vector<std::shared_ptr<Element>>& out) {
-    for (const auto& child : node.children()) {
+void collectElements(const Node& node, std::vector<Element*>& out) {
+    for (Node* child : node.children()) {
         if (child->isElement()) {
-            out.push_back(std::static_pointer_cast<Element>(child));
+            out.push_back(static_cast<Element*>(child));
             collectElements(*child, out);
         }
     }
@@ -136,10 +127,17 @@ void collectElements(const Node& node, std::vector<std::shared_ptr<Element>>& ou
 
 } // namespace
 
-Document::Document() : m_root(std::make_shared<DocumentRoot>(this)) {}
+Document::Document()
+    : m_arena(NodeArena::create()), m_root(m_arena->make<DocumentRoot>(*m_arena, this)) {}
 
 Document::~Document() {
+    m_active.reset();
+    m_selectionContainer.reset();
     m_root->release();
+    // With none of its nodes held elsewhere the page goes with its arena, all at once.
+    if (m_arena->heldElsewhere() && m_root->m_handles == 0)
+        m_root->destroy();
+    m_arena->release();
 }
 
 std::shared_ptr<Document> Document::parse(const std::string& html) {
@@ -150,7 +148,7 @@ std::shared_ptr<Document> Document::parse(const std::string& html) {
     // Such a page is settled by reading its own markup again (each reading undoes one level),
     // so that what the add-in edits is what a save reads back.
     for (int round = 0; round < 8 && (holdsInexpressibleNesting(*document->m_root) ||
-                                      holdsFollowedPlaintext(*document));
+                                      holdsFollowedPlaintext(*document->m_root));
          ++round)
         document = build(document->serialize());
     document->m_selectionContainer = document->body();
@@ -159,15 +157,14 @@ std::shared_ptr<Document> Document::parse(const std::string& html) {
 
 std::shared_ptr<Document> Document::build(std::string_view html) {
     std::shared_ptr<Document> document(new Document());
-    ParsedPage page = HtmlParser::parseDocument(html);
-    document->m_root->insertChildren(0, page.nodes);
-    FormOwnerFixup::apply(page.associations);
+    std::vector<FormAssociation> associations = HtmlParser::parseDocument(html, *document->m_root);
+    FormOwnerFixup::apply(associations);
     FormOwnerFixup::flattenNestedForms(*document->m_root);
     return document;
 }
 
 ElementCollection Document::all() const {
-    return ElementCollection::descendantsOf(m_root);
+    return ElementCollection::descendantsOf(m_root->handle());
 }
 
 ElementCollection Document::scripts() const {
@@ -175,7 +172,7 @@ ElementCollection Document::scripts() const {
 }
 
 std::shared_ptr<Element> Document::documentElement() const {
-    return childElement(m_root.get(), "html");
+    return childElement(m_root, "html");
 }
 
 std::shared_ptr<Element> Document::body() const {
@@ -230,7 +227,7 @@ void Document::setCaretAtEndOf(const std::shared_ptr<Element>& element) {
     m_active = element;
     if (caretStaysOutside(*element) && element->parent()) {
         std::size_t after = element->indexInParent() + 1;
-        select(SelectionKind::Caret, element->parent()->shared_from_this(), after, after);
+        select(SelectionKind::Caret, element->parent()->handle(), after, after);
     } else {
         select(SelectionKind::Caret, element, element->childCount(), element->childCount());
     }
@@ -241,7 +238,7 @@ void Document::setSelectionToContentOf(const std::shared_ptr<Element>& element) 
     m_active = element;
     if (element->isVoid() && element->parent()) {
         std::size_t at = element->indexInParent();
-        select(SelectionKind::Text, element->parent()->shared_from_this(), at, at + 1);
+        select(SelectionKind::Text, element->parent()->handle(), at, at + 1);
     } else {
         select(SelectionKind::Text, element, 0, element->childCount());
     }
@@ -288,26 +285,24 @@ std::string Document::serializeForSaving() const {
 }
 
 std::shared_ptr<Node> Document::root() const {
-    return m_root;
+    return m_root->handle();
 }
 
-const std::vector<std::shared_ptr<Element>>& Document::elementsInOrder() const {
+const std::vector<Element*>& Document::elementsInOrder() const {
     if (!m_orderValid) {
         m_order.clear();
         collectElements(*m_root, m_order);
-        m_sourceIndexes.clear();
-        m_sourceIndexes.reserve(m_order.size());
         for (std::size_t i = 0; i < m_order.size(); ++i)
-            m_sourceIndexes.emplace(m_order[i].get(), static_cast<int>(i));
+            m_order[i]->m_orderIndex = static_cast<std::uint32_t>(i);
         m_orderValid = true;
     }
     return m_order;
 }
 
 int Document::sourceIndexOf(const Element& element) const {
-    elementsInOrder();
-    auto found = m_sourceIndexes.find(&element);
-    return found == m_sourceIndexes.end() ? -1 : found->second;
+    const auto& order = elementsInOrder();
+    std::uint32_t at = element.m_orderIndex;
+    return at < order.size() && order[at] == &element ? static_cast<int>(at) : -1;
 }
 
 namespace {
@@ -321,12 +316,12 @@ bool isInside(const Element& element, const Element& ancestor) {
 
 } // namespace
 
-const std::vector<std::shared_ptr<Element>>& Document::fieldsOf(const Element& form) const {
+const std::vector<Element*>& Document::fieldsOf(const Element& form) const {
     auto found = m_formFields.find(&form);
     if (found != m_formFields.end())
         return found->second;
     // The form's descendants follow it in document order, one after the other.
-    std::vector<std::shared_ptr<Element>> fields;
+    std::vector<Element*> fields;
     const auto& order = elementsInOrder();
     const int formIndex = sourceIndexOf(form);
     for (size_t i = static_cast<size_t>(formIndex + 1); formIndex >= 0 && i < order.size(); ++i) {
@@ -341,8 +336,7 @@ const std::vector<std::shared_ptr<Element>>& Document::fieldsOf(const Element& f
 void Document::noteTreeChanged() {
     if (m_orderValid) {
         m_orderValid = false;
-        m_order.clear(); // let go of elements that may have left the page
-        m_sourceIndexes.clear();
+        m_order.clear();
     }
     m_formFields.clear();
 }

@@ -13,6 +13,7 @@ class DocumentRoot;
 class Element;
 class ElementCollection;
 class Node;
+class NodeArena;
 class Selection;
 class TextRange;
 
@@ -54,11 +55,11 @@ public:
     // The tree side.
     std::shared_ptr<Node> root() const;
     // Every element in document order, kept between changes of the tree.
-    const std::vector<std::shared_ptr<Element>>& elementsInOrder() const;
+    const std::vector<Element*>& elementsInOrder() const;
     int sourceIndexOf(const Element& element) const;
     // The fields of a form of this page in document order, kept between changes of the tree:
     // the add-in fetches the current field again by its index after every edit.
-    const std::vector<std::shared_ptr<Element>>& fieldsOf(const Element& form) const;
+    const std::vector<Element*>& fieldsOf(const Element& form) const;
     void noteTreeChanged();
 
 private:
@@ -77,7 +78,8 @@ private:
     // node that held it has left the page.
     TextRange selectedRange();
 
-    std::shared_ptr<DocumentRoot> m_root;
+    NodeArena* m_arena;   // held by the document
+    DocumentRoot* m_root; // owned by the document
     std::shared_ptr<Element> m_active;
     SelectionKind m_selectionKind = SelectionKind::Caret;
     std::shared_ptr<Node> m_selectionContainer;
@@ -86,9 +88,8 @@ private:
     std::string m_locationHref;
 
     mutable bool m_orderValid = false;
-    mutable std::vector<std::shared_ptr<Element>> m_order;
-    mutable std::unordered_map<const Element*, int> m_sourceIndexes;
-    mutable std::unordered_map<const Element*, std::vector<std::shared_ptr<Element>>> m_formFields;
+    mutable std::vector<Element*> m_order;
+    mutable std::unordered_map<const Element*, std::vector<Element*>> m_formFields;
 };
 
 } // namespace dom

@@ -9,16 +9,15 @@ namespace dom {
 // so the document can drop what it computed from the old tree.
 class DocumentRoot : public Node {
 public:
-    explicit DocumentRoot(Document* owner) : Node(Kind::Root), m_owner(owner) {}
-
     Document* owner() const { return m_owner; }
     // The document is going away; nodes still held elsewhere read as detached from now on.
     void release() { m_owner = nullptr; }
-
-protected:
-    void treeChanged() override;
+    void treeChanged();
 
 private:
+    friend class NodeArena;
+    DocumentRoot(NodeArena& arena, Document* owner) : Node(Kind::Root, arena), m_owner(owner) {}
+
     Document* m_owner = nullptr;
 };
 

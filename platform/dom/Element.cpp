@@ -5,6 +5,7 @@
 #include "platform/dom/ElementProperties.h"
 #include "platform/dom/HtmlParser.h"
 #include "platform/dom/HtmlSerializer.h"
+#include "platform/dom/NodeArena.h"
 #include "platform/dom/RawText.h"
 #include "platform/dom/Style.h"
 #include "platform/dom/Text.h"
@@ -13,17 +14,12 @@
 
 #include <algorithm>
 #include <array>
+#include <memory>
+#include <span>
 
 namespace dom {
 
 namespace {
-
-constexpr std::array<std::string_view, 19> kVoidElements = {
-    "area", "base",  "basefont", "bgsound", "br",   "col",   "embed",  "frame", "hr", "image",
-    "img",  "input", "keygen",   "link",    "meta", "param", "source", "track", "wbr"};
-
-constexpr std::array<std::string_view, 7> kRawTextElements = {
-    "script", "style", "xmp", "iframe", "noembed", "noframes", "plaintext"};
 
 bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
@@ -40,11 +36,6 @@ bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
     return true;
 }
 
-template <std::size_t N>
-bool contains(const std::array<std::string_view, N>& names, std::string_view name) {
-    return std::find(names.begin(), names.end(), name) != names.end();
-}
-
 void collectPlaintext(const Node& node, std::vector<const Element*>& out) {
     if (node.isElement() && static_cast<const Element&>(node).is("plaintext"))
         out.push_back(static_cast<const Element*>(&node));
@@ -59,7 +50,7 @@ std::vector<const Element*> plaintextOfTree(const Node& node) {
     if (auto document = node.ownerDocument()) {
         const auto& elements = document->elementsInOrder();
         if (!elements.empty() && elements.back()->is("plaintext"))
-            found.push_back(elements.back().get());
+            found.push_back(elements.back());
     } else {
         collectPlaintext(node.top(), found);
     }
@@ -77,21 +68,12 @@ void collectText(const Node& node, std::string& out) {
 
 } // namespace
 
-Element::Element(std::string localName, Namespace ns)
-    : Node(Kind::Element), m_localName(std::move(localName)), m_namespace(ns) {}
-
 std::shared_ptr<Element> Element::self() const {
-    return std::static_pointer_cast<Element>(std::const_pointer_cast<Node>(shared_from_this()));
+    return std::static_pointer_cast<Element>(handle());
 }
 
 std::string Element::tagName() const {
-    if (m_namespace != Namespace::Html)
-        return m_localName;
-    std::string name = m_localName;
-    for (char& c : name)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return name;
+    return m_name->tagName();
 }
 
 std::string Element::id() const {
@@ -106,7 +88,7 @@ std::shared_ptr<Element> Element::parentElement() const {
     Node* up = parent();
     if (!up || !up->isElement())
         return nullptr;
-    return std::static_pointer_cast<Element>(up->shared_from_this());
+    return std::static_pointer_cast<Element>(up->handle());
 }
 
 int Element::sourceIndex() const {
@@ -145,7 +127,7 @@ void Element::replaceChildren(std::size_t from, std::size_t to,
             addText(*node);
         for (std::size_t i = to; i < childCount(); ++i)
             addText(*children()[i]);
-        if (isRawText() && RawText::check(m_localName, text) != RawText::Fit::Fits)
+        if (isRawText() && RawText::check(localName(), text) != RawText::Fit::Fits)
             sys::raise(sys::ErrInvalidCall);
     }
     // The start tag of a PLAINTEXT element makes the rest of the page its text: what would
@@ -224,8 +206,8 @@ void Element::insertAdjacentHTML(AdjacentPosition where, const std::string& html
 }
 
 Attribute* Element::findAttribute(std::string_view name) {
-    for (Attribute& attribute : m_attributes)
-        if (equalIgnoringAsciiCase(attribute.name, name))
+    for (Attribute& attribute : std::span(m_attributes, m_attributeCount))
+        if (equalIgnoringAsciiCase(attribute.name(), name))
             return &attribute;
     return nullptr;
 }
@@ -236,36 +218,66 @@ const Attribute* Element::findAttribute(std::string_view name) const {
 
 std::optional<std::string> Element::getAttribute(const std::string& name) const {
     if (const Attribute* attribute = findAttribute(name))
-        return attribute->value;
+        return std::string(attribute->value());
     return std::nullopt;
 }
 
 void Element::setAttribute(const std::string& name, const std::string& value) {
     if (Attribute* attribute = findAttribute(name)) {
-        attribute->value = value;
+        std::string_view old = attribute->m_value;
+        attribute->m_value = arena().copy(value);
+        arena().discard(old);
         return;
     }
     // A name that could not stand in a tag would break the markup around it.
     if (name.empty() || name.find_first_of(" \t\n\f\r/>=\"'<") != std::string::npos)
         sys::raise(sys::ErrInvalidCall);
-    std::string lower = name;
-    if (m_namespace == Namespace::Html)
-        for (char& c : lower)
-            if (c >= 'A' && c <= 'Z')
-                c = static_cast<char>(c - 'A' + 'a');
-    m_attributes.push_back({lower, value});
+    const std::string& stored = arena().names().attribute(
+        elementNamespace() == Namespace::Html ? sys::text::lowerAscii(name) : name);
+    appendAttribute(stored, value);
 }
 
 void Element::removeAttribute(const std::string& name) {
-    std::erase_if(m_attributes, [&](const Attribute& attribute) {
-        return equalIgnoringAsciiCase(attribute.name, name);
-    });
+    std::uint32_t kept = 0;
+    for (Attribute& attribute : std::span(m_attributes, m_attributeCount)) {
+        if (equalIgnoringAsciiCase(attribute.name(), name))
+            arena().discard(attribute.m_value);
+        else
+            m_attributes[kept++] = attribute;
+    }
+    m_attributeCount = kept;
 }
 
-void Element::addParsedAttribute(std::string name, std::string value) {
+void Element::reserveAttributes(std::size_t count) {
+    std::size_t wanted = m_attributeCount + count;
+    if (wanted <= m_attributeCapacity)
+        return;
+    auto* grown = static_cast<Attribute*>(arena().allocate(wanted * sizeof(Attribute)));
+    std::uninitialized_copy_n(m_attributes, m_attributeCount, grown);
+    arena().deallocate(m_attributes, m_attributeCapacity * sizeof(Attribute));
+    m_attributes = grown;
+    m_attributeCapacity = static_cast<std::uint32_t>(wanted);
+}
+
+void Element::appendAttribute(const std::string& name, std::string_view value) {
+    if (m_attributeCount == m_attributeCapacity)
+        reserveAttributes(std::max<std::uint32_t>(m_attributeCount, 2));
+    new (m_attributes + m_attributeCount) Attribute(name, arena().copy(value));
+    ++m_attributeCount;
+}
+
+void Element::freeAttributes() {
+    for (const Attribute& attribute : attributes())
+        arena().discard(attribute.m_value);
+    arena().deallocate(m_attributes, m_attributeCapacity * sizeof(Attribute));
+    m_attributes = nullptr;
+    m_attributeCount = m_attributeCapacity = 0;
+}
+
+void Element::addParsedAttribute(const std::string& name, std::string_view value) {
     if (name.empty() || findAttribute(name))
         return; // a nameless attribute cannot be written back
-    m_attributes.push_back({std::move(name), std::move(value)});
+    appendAttribute(name, value);
 }
 
 std::string Element::getProperty(const std::string& name) const {
@@ -288,10 +300,6 @@ Style Element::style() {
     return Style(self());
 }
 
-bool Element::isForm() const {
-    return is("form");
-}
-
 int Element::length() const {
     if (!isForm())
         sys::raise(sys::ErrNoSuchProperty);
@@ -308,50 +316,20 @@ ElementCollection Element::all() const {
     return ElementCollection::descendantsOf(self());
 }
 
-bool Element::is(std::string_view lowerName) const {
-    return m_namespace == Namespace::Html && m_localName == lowerName;
-}
-
-bool Element::isVoid() const {
-    return m_namespace == Namespace::Html && contains(kVoidElements, m_localName);
-}
-
-bool Element::holdsTextOnly() const {
-    return isRawText() || is("textarea") || is("title");
-}
-
-bool Element::isRawText() const {
-    return m_namespace == Namespace::Html && contains(kRawTextElements, m_localName);
-}
-
-bool Element::isFormField() const {
-    return is("input") || is("button") || is("select") || is("textarea");
-}
-
 std::shared_ptr<Element> Element::enclosingForm() const {
+    Element* form = nearestForm();
+    return form ? form->self() : nullptr;
+}
+
+Element* Element::nearestForm() const {
     for (Node* up = parent(); up && up->isElement(); up = up->parent())
         if (static_cast<Element*>(up)->isForm())
-            return std::static_pointer_cast<Element>(up->shared_from_this());
+            return static_cast<Element*>(up);
     return nullptr;
 }
 
-bool Element::endsParagraphScope() const {
-    if (elementNamespace() != Namespace::Html)
-        return true;
-    for (const char* name : {"applet", "caption", "html", "table", "td", "th", "marquee", "object",
-                             "template", "button"})
-        if (is(name))
-            return true;
-    return false;
-}
-
 bool Element::isFieldOf(const Element& form) const {
-    if (!isFormField())
-        return false;
-    for (Node* up = parent(); up && up->isElement(); up = up->parent())
-        if (static_cast<Element*>(up)->isForm())
-            return up == &form;
-    return false;
+    return isFormField() && nearestForm() == &form;
 }
 
 std::string Element::textContent() const {
@@ -363,7 +341,7 @@ std::string Element::textContent() const {
 void Element::setTextContent(const std::string& text) {
     std::vector<std::shared_ptr<Node>> nodes;
     if (!text.empty())
-        nodes.push_back(std::make_shared<Text>(text));
+        nodes.push_back(arena().make<Text>(arena(), arena().copy(text))->handle());
     replaceChildren(0, childCount(), nodes);
 }
 

@@ -2,10 +2,12 @@
 
 // Public face of a page element, as the add-in uses it, and the element node of our tree.
 
+#include "platform/dom/ElementName.h"
 #include "platform/dom/Node.h"
 
 #include <memory>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,20 +20,23 @@ class Style;
 
 enum class AdjacentPosition { BeforeBegin, AfterBegin, BeforeEnd, AfterEnd };
 
-// The vocabulary an element's name belongs to; SVG and MathML elements keep their names'
-// case, HTML elements are named in lower case and read back in upper case.
-enum class Namespace { Html, Svg, MathMl };
+// An attribute as an element keeps it: its name as the parser gives it (lower case for HTML,
+// "xlink:href" style for XML ones), kept once for the page, and its value.
+class Attribute {
+public:
+    const std::string& name() const { return *m_name; }
+    std::string_view value() const { return m_value; }
 
-struct Attribute {
-    std::string
-        name; // as the parser gives it: lower case for HTML, "xlink:href" style for XML ones
-    std::string value;
+private:
+    friend class Element;
+    Attribute(const std::string& name, std::string_view value) : m_name(&name), m_value(value) {}
+
+    const std::string* m_name;
+    std::string_view m_value; // in the page's arena
 };
 
 class Element : public Node {
 public:
-    explicit Element(std::string localName, Namespace ns = Namespace::Html);
-
     // Tag name in upper case ("INPUT", "FORM"); lower-case names of the source read back upper.
     std::string tagName() const;
     std::string id() const;
@@ -76,10 +81,10 @@ public:
     // Form element side (FORM only; other elements raise error 438): the form's fields in
     // document order (INPUT of every type, image inputs included, BUTTON, SELECT, TEXTAREA),
     // counted afresh at each call.
-    bool isForm() const;
+    bool isForm() const { return m_name->has(ElementName::Form); }
     // Whether the parser stops here when a start tag looks for an open paragraph to close
     // (the edge of a paragraph's "button scope").
-    bool endsParagraphScope() const;
+    bool endsParagraphScope() const { return m_name->has(ElementName::EndsParagraphScope); }
     int length() const;
     std::shared_ptr<Element> item(int index) const; // raises error 9 when out of range
 
@@ -87,24 +92,30 @@ public:
     ElementCollection all() const;
 
     // The tree side.
-    const std::string& localName() const { return m_localName; }
-    Namespace elementNamespace() const { return m_namespace; }
+    const ElementName& name() const { return *m_name; }
+    const std::string& localName() const { return m_name->localName(); }
+    Namespace elementNamespace() const { return m_name->elementNamespace(); }
     // An HTML element of that lower-case name.
-    bool is(std::string_view lowerName) const;
-    const std::vector<Attribute>& attributes() const { return m_attributes; }
-    // Appends an attribute as the parser read it; the first of two of the same name wins.
-    void addParsedAttribute(std::string name, std::string value);
+    bool is(std::string_view lowerName) const { return m_name->is(lowerName); }
+    std::span<const Attribute> attributes() const { return {m_attributes, m_attributeCount}; }
+    // Room for count more attributes.
+    void reserveAttributes(std::size_t count);
+    // Appends an attribute as the parser read it, its name one of the page's names (from the
+    // arena's name table); the first of two of the same name wins.
+    void addParsedAttribute(const std::string& name, std::string_view value);
     // Elements that never hold content (INPUT, IMG, BR, ...).
-    bool isVoid() const;
+    bool isVoid() const { return m_name->has(ElementName::Void); }
     // Elements whose content is text only: raw text (SCRIPT, STYLE, ...) and escapable raw
     // text (TEXTAREA, TITLE).
-    bool holdsTextOnly() const;
+    bool holdsTextOnly() const { return m_name->has(ElementName::TextOnly); }
     // Elements whose text is written back as it is, without escaping.
-    bool isRawText() const;
+    bool isRawText() const { return m_name->has(ElementName::RawText); }
     // INPUT, BUTTON, SELECT, TEXTAREA: what a form lists among its fields.
-    bool isFormField() const;
+    bool isFormField() const { return m_name->has(ElementName::FormField); }
     // The nearest FORM that holds this element, none when it is in no form.
     std::shared_ptr<Element> enclosingForm() const;
+    // The same, without a handle on it.
+    Element* nearestForm() const;
     // A field whose nearest enclosing FORM is form.
     bool isFieldOf(const Element& form) const;
     // The element's text: its text nodes and those of its descendants, joined.
@@ -118,13 +129,24 @@ public:
                          const std::vector<std::shared_ptr<Node>>& nodes);
 
 private:
+    friend class Node;
+    friend class NodeArena;
+    friend class Document;
+
+    Element(NodeArena& arena, const ElementName& name)
+        : Node(Kind::Element, arena), m_name(&name) {}
     std::shared_ptr<Element> self() const;
     Attribute* findAttribute(std::string_view name);
     const Attribute* findAttribute(std::string_view name) const;
+    void appendAttribute(const std::string& name, std::string_view value);
+    void freeAttributes();
 
-    std::string m_localName;
-    Namespace m_namespace = Namespace::Html;
-    std::vector<Attribute> m_attributes;
+    const ElementName* m_name;
+    Attribute* m_attributes = nullptr;
+    std::uint32_t m_attributeCount = 0;
+    std::uint32_t m_attributeCapacity = 0;
+    // Where the document's list of its elements in order last had this element.
+    mutable std::uint32_t m_orderIndex = 0;
 };
 
 } // namespace dom

@@ -10,15 +10,19 @@ namespace dom {
 namespace {
 
 void collect(const Node& node, const ElementCollection::Predicate& predicate,
-             std::vector<std::shared_ptr<Element>>& out) {
-    for (const auto& child : node.children()) {
+             std::vector<Element*>& out) {
+    for (Node* child : node.children()) {
         if (!child->isElement())
             continue;
-        const auto& element = static_cast<const Element&>(*child);
-        if (!predicate || predicate(element))
-            out.push_back(std::static_pointer_cast<Element>(child));
-        collect(element, predicate, out);
+        auto* element = static_cast<Element*>(child);
+        if (!predicate || predicate(*element))
+            out.push_back(element);
+        collect(*element, predicate, out);
     }
+}
+
+std::shared_ptr<Element> handleOf(Element* element) {
+    return std::static_pointer_cast<Element>(element->handle());
 }
 
 } // namespace
@@ -39,7 +43,7 @@ ElementCollection ElementCollection::fieldsOf(std::shared_ptr<const Element> for
         formElement);
 }
 
-const std::vector<std::shared_ptr<Element>>* ElementCollection::documentList() const {
+const std::vector<Element*>* ElementCollection::documentList() const {
     if (m_scope->kind() != Node::Kind::Root && !m_form)
         return nullptr;
     auto document = m_scope->ownerDocument();
@@ -48,26 +52,35 @@ const std::vector<std::shared_ptr<Element>>* ElementCollection::documentList() c
     return m_form ? &document->fieldsOf(*m_form) : &document->elementsInOrder();
 }
 
-std::vector<std::shared_ptr<Element>> ElementCollection::toVector() const {
+std::vector<Element*> ElementCollection::elements() const {
     // The whole page or a form's fields: the document keeps them between changes.
     if (const auto* elements = documentList()) {
         if (!m_predicate || m_form)
             return *elements;
-        std::vector<std::shared_ptr<Element>> out;
-        for (const auto& element : *elements)
+        std::vector<Element*> out;
+        for (Element* element : *elements)
             if (m_predicate(*element))
                 out.push_back(element);
         return out;
     }
-    std::vector<std::shared_ptr<Element>> out;
+    std::vector<Element*> out;
     collect(*m_scope, m_predicate, out);
+    return out;
+}
+
+std::vector<std::shared_ptr<Element>> ElementCollection::toVector() const {
+    std::vector<Element*> elements = this->elements();
+    std::vector<std::shared_ptr<Element>> out;
+    out.reserve(elements.size());
+    for (Element* element : elements)
+        out.push_back(handleOf(element));
     return out;
 }
 
 int ElementCollection::length() const {
     if (const auto* elements = documentList(); elements && (!m_predicate || m_form))
         return static_cast<int>(elements->size());
-    return static_cast<int>(toVector().size());
+    return static_cast<int>(elements().size());
 }
 
 std::shared_ptr<Element> ElementCollection::item(int index) const {
@@ -77,24 +90,24 @@ std::shared_ptr<Element> ElementCollection::item(int index) const {
     if (const auto* elements = documentList(); elements && (!m_predicate || m_form)) {
         if (at >= elements->size())
             sys::raise(sys::ErrSubscript);
-        return (*elements)[at];
+        return handleOf((*elements)[at]);
     }
-    auto elements = toVector();
+    auto elements = this->elements();
     if (at >= elements.size())
         sys::raise(sys::ErrSubscript);
-    return elements[at];
+    return handleOf(elements[at]);
 }
 
 std::shared_ptr<Element> ElementCollection::item(const std::string& name) const {
-    auto elements = toVector();
-    for (const auto& element : elements)
+    auto elements = this->elements();
+    for (Element* element : elements)
         if (sys::text::equal(element->id(), name, sys::text::Compare::IgnoreCase) &&
             element->getAttribute("id"))
-            return element;
-    for (const auto& element : elements) {
+            return handleOf(element);
+    for (Element* element : elements) {
         auto attribute = element->getAttribute("name");
         if (attribute && sys::text::equal(*attribute, name, sys::text::Compare::IgnoreCase))
-            return element;
+            return handleOf(element);
     }
     return nullptr;
 }

@@ -37,7 +37,9 @@ private:
                       const Element* form = nullptr);
     // The document's own list when the scope is a whole page or a form of a page (its
     // fields), none otherwise.
-    const std::vector<std::shared_ptr<Element>>* documentList() const;
+    const std::vector<Element*>* documentList() const;
+    // The collection's elements, without handles on them.
+    std::vector<Element*> elements() const;
 
     std::shared_ptr<const Node> m_scope;
     Predicate m_predicate;           // empty: every element

@@ -183,12 +183,12 @@ std::string optionValue(const Element& option) {
 }
 
 void collectOptions(const Element& element, std::vector<std::shared_ptr<Element>>& out) {
-    for (const auto& child : element.children()) {
+    for (Node* child : element.children()) {
         if (!child->isElement())
             continue;
-        auto childElement = std::static_pointer_cast<Element>(child);
+        auto* childElement = static_cast<Element*>(child);
         if (childElement->is("option"))
-            out.push_back(childElement);
+            out.push_back(std::static_pointer_cast<Element>(childElement->handle()));
         else
             collectOptions(*childElement, out);
     }

@@ -3,6 +3,8 @@
 #include "platform/dom/Element.h"
 
 #include <algorithm>
+#include <unordered_map>
+#include <utility>
 
 namespace dom {
 
@@ -11,7 +13,7 @@ namespace {
 bool holdsForm(const Node& node) {
     if (node.isElement() && static_cast<const Element&>(node).isForm())
         return true;
-    for (const auto& child : node.children())
+    for (const Node* child : node.children())
         if (holdsForm(*child))
             return true;
     return false;
@@ -48,13 +50,13 @@ bool moveInto(Element& form, Node& parent, std::size_t from, std::size_t to) {
 }
 
 // The fields lie in the siblings after the form.
-bool takeFollowingSiblings(Element& form, const std::vector<std::shared_ptr<Element>>& fields) {
+bool takeFollowingSiblings(Element& form, const std::vector<Element*>& fields) {
     Node* parent = form.parent();
     if (!parent)
         return false;
     std::size_t formIndex = form.indexInParent();
     std::size_t last = formIndex;
-    for (const auto& field : fields) {
+    for (Element* field : fields) {
         Node* sibling = childTowards(*parent, *field);
         if (!sibling || sibling->indexInParent() <= formIndex)
             return false;
@@ -65,9 +67,9 @@ bool takeFollowingSiblings(Element& form, const std::vector<std::shared_ptr<Elem
 
 // The form wraps the siblings, under the nearest common ancestor, that reach from the first to
 // the last of the form and its fields.
-void wrapCommonAncestor(Element& form, const std::vector<std::shared_ptr<Element>>& fields) {
+void wrapCommonAncestor(Element& form, const std::vector<Element*>& fields) {
     std::vector<Node*> common = ancestry(form);
-    for (const auto& field : fields) {
+    for (Element* field : fields) {
         std::vector<Node*> chain = ancestry(*field);
         std::size_t shared = 0;
         while (shared < common.size() && shared < chain.size() && common[shared] == chain[shared])
@@ -90,7 +92,7 @@ void wrapCommonAncestor(Element& form, const std::vector<std::shared_ptr<Element
     Node& ancestor = *wrapParent;
     Node* firstNode = childTowards(ancestor, form);
     Node* lastNode = firstNode;
-    for (const auto& field : fields) {
+    for (Element* field : fields) {
         Node* branch = childTowards(ancestor, *field);
         if (branch->indexInParent() < firstNode->indexInParent())
             firstNode = branch;
@@ -100,14 +102,13 @@ void wrapCommonAncestor(Element& form, const std::vector<std::shared_ptr<Element
     // The form's own content stays where the form stood.
     Node* formParent = form.parent();
     std::size_t formIndex = form.indexInParent();
-    Node* before = formIndex > 0 ? formParent->children()[formIndex - 1].get() : nullptr;
-    Node* after = formIndex + 1 < formParent->childCount()
-                      ? formParent->children()[formIndex + 1].get()
-                      : nullptr;
+    Node* before = formIndex > 0 ? formParent->children()[formIndex - 1] : nullptr;
+    Node* after =
+        formIndex + 1 < formParent->childCount() ? formParent->children()[formIndex + 1] : nullptr;
     std::vector<std::shared_ptr<Node>> content;
     while (form.childCount() > 0)
         content.push_back(form.removeChildAt(0));
-    auto keepAlive = form.shared_from_this();
+    auto keepAlive = form.handle();
     formParent->removeChildAt(formIndex);
     formParent->insertChildren(formIndex, content);
     if (firstNode == &form)
@@ -131,19 +132,23 @@ void wrapCommonAncestor(Element& form, const std::vector<std::shared_ptr<Element
 } // namespace
 
 void FormOwnerFixup::apply(const std::vector<FormAssociation>& associations) {
-    std::vector<std::shared_ptr<Element>> forms;
-    for (const auto& association : associations)
-        if (std::find(forms.begin(), forms.end(), association.form) == forms.end())
-            forms.push_back(association.form);
-    for (const auto& form : forms) {
-        std::vector<std::shared_ptr<Element>> outside;
-        for (const auto& association : associations)
-            if (association.form == form && association.field->enclosingForm() != form)
-                outside.push_back(association.field);
-        if (outside.empty() || !form->parent())
+    // Each form with the fields tied to it, the forms in the order they first come.
+    std::vector<std::pair<Element*, std::vector<Element*>>> forms;
+    std::unordered_map<Element*, std::size_t> formAt;
+    for (const auto& association : associations) {
+        auto [at, added] = formAt.emplace(association.form, forms.size());
+        if (added)
+            forms.push_back({association.form, {}});
+        forms[at->second].second.push_back(association.field);
+    }
+    for (auto& entry : forms) {
+        Element* form = entry.first;
+        std::vector<Element*>& fields = entry.second;
+        std::erase_if(fields, [form](Element* field) { return field->nearestForm() == form; });
+        if (fields.empty() || !form->parent())
             continue;
-        if (!takeFollowingSiblings(*form, outside))
-            wrapCommonAncestor(*form, outside);
+        if (!takeFollowingSiblings(*form, fields))
+            wrapCommonAncestor(*form, fields);
     }
 }
 

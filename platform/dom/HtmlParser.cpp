@@ -6,14 +6,17 @@
 #include "platform/dom/Doctype.h"
 #include "platform/dom/Element.h"
 #include "platform/dom/FormOwnerFixup.h"
+#include "platform/dom/NodeArena.h"
 #include "platform/dom/RawText.h"
 #include "platform/dom/Text.h"
 
 #include <gumbo.h>
 
 #include <algorithm>
+#include <array>
 #include <initializer_list>
 #include <iterator>
+#include <span>
 #include <utility>
 
 namespace dom {
@@ -85,23 +88,6 @@ std::string unknownTagName(std::string_view tag) {
     return sys::text::lowerAscii(name);
 }
 
-std::string elementName(const GumboElement& element) {
-    std::string name;
-    if (element.tag != GUMBO_TAG_UNKNOWN)
-        name = gumbo_normalized_tagname(element.tag);
-    else
-        name = unknownTagName(
-            std::string_view(element.original_tag.data, element.original_tag.length));
-    if (name.empty())
-        name = "unknown";
-    if (element.tag_namespace == GUMBO_NAMESPACE_SVG) {
-        GumboStringPiece piece{name.data(), name.size()};
-        if (const char* adjusted = gumbo_normalize_svg_tagname(&piece))
-            name = adjusted;
-    }
-    return name;
-}
-
 Namespace elementNamespace(GumboNamespaceEnum ns) {
     switch (ns) {
     case GUMBO_NAMESPACE_SVG:
@@ -113,17 +99,18 @@ Namespace elementNamespace(GumboNamespaceEnum ns) {
     }
 }
 
-std::string attributeName(const GumboAttribute& attribute) {
-    std::string name = attribute.name;
+// The attribute's name as the page writes it: with its prefix for the XML namespaces.
+const std::string& attributeName(const GumboAttribute& attribute, NameTable& names) {
+    std::string_view name = attribute.name;
     switch (attribute.attr_namespace) {
     case GUMBO_ATTR_NAMESPACE_XLINK:
-        return "xlink:" + name;
+        return names.attribute("xlink:" + std::string(name));
     case GUMBO_ATTR_NAMESPACE_XML:
-        return "xml:" + name;
+        return names.attribute("xml:" + std::string(name));
     case GUMBO_ATTR_NAMESPACE_XMLNS:
-        return name == "xmlns" ? name : "xmlns:" + name;
+        return names.attribute(name == "xmlns" ? std::string(name) : "xmlns:" + std::string(name));
     default:
-        return name;
+        return names.attribute(name);
     }
 }
 
@@ -153,31 +140,43 @@ bool holdsTablePartsOnly(const GumboNode& node) {
                                 GUMBO_TAG_TR, GUMBO_TAG_COLGROUP});
 }
 
-// Turns the parser's tree into ours and, for whole pages, notes where in the source the
-// things lie that decide which form a field belongs to.
+// Whether "</form" followed by a delimiter (or the end) starts at source[at], in any case.
+bool formEndTagAt(std::string_view source, std::size_t at) {
+    if (at + 6 > source.size() || source.substr(at, 2) != "</")
+        return false;
+    for (std::size_t k = 0; k < 4; ++k)
+        if ((source[at + 2 + k] | 0x20) != "form"[k])
+            return false;
+    return at + 6 == source.size() || isTagDelimiter(source[at + 6]);
+}
+
+// Turns the parser's tree into ours, built in an arena, and, for whole pages, notes where in
+// the source the things lie that decide which form a field belongs to.
 class TreeBuilder {
 public:
-    explicit TreeBuilder(std::string_view source) : m_source(source) {}
+    TreeBuilder(std::string_view source, NodeArena& arena)
+        : m_source(source), m_arena(arena), m_formEndTokens(formEndTokens(source)) {}
 
-    std::shared_ptr<Node> convert(const GumboNode& node, bool insideTemplate) {
+    // The node, new and without parent.
+    Node* convert(const GumboNode& node, bool insideTemplate) {
         switch (node.type) {
         case GUMBO_NODE_ELEMENT:
         case GUMBO_NODE_TEMPLATE:
             return convertElement(node, insideTemplate);
         case GUMBO_NODE_COMMENT:
             noteOpaque(node.v.text.original_text);
-            return std::make_shared<Comment>(node.v.text.text);
+            return m_arena.make<Comment>(m_arena, m_arena.copy(node.v.text.text));
         case GUMBO_NODE_CDATA:
             noteOpaque(node.v.text.original_text);
-            return std::make_shared<Text>(node.v.text.text);
+            return makeText(node.v.text.text);
         default:
-            return std::make_shared<Text>(node.v.text.text);
+            return makeText(node.v.text.text);
         }
     }
 
-    // Every top-level node of the fragment or page, converted.
-    std::vector<std::shared_ptr<Node>> convertChildren(const GumboNode& parent) {
-        std::vector<std::shared_ptr<Node>> nodes;
+    // Every top-level node of the fragment or page, converted, new and without parent.
+    std::vector<Node*> convertChildren(const GumboNode& parent) {
+        std::vector<Node*> nodes;
         const GumboVector& children = childrenOf(parent);
         nodes.reserve(children.length);
         for (unsigned i = 0; i < children.length; ++i)
@@ -208,7 +207,7 @@ public:
         std::stable_sort(
             m_formEvents.begin(), m_formEvents.end(),
             [](const FormEvent& a, const FormEvent& b) { return a.offset < b.offset; });
-        std::shared_ptr<Element> pointer;
+        Element* pointer = nullptr;
         for (const FormEvent& event : m_formEvents) {
             switch (event.kind) {
             case Event::FormStart:
@@ -218,7 +217,7 @@ public:
                 pointer = nullptr;
                 break;
             case Event::Field:
-                if (pointer && event.element->enclosingForm() != pointer)
+                if (pointer && event.element->nearestForm() != pointer)
                     result.push_back({event.element, pointer});
                 break;
             }
@@ -229,17 +228,25 @@ public:
 private:
     enum class Event { FormStart, FormEnd, Field };
     struct TextAfterForm {
-        std::shared_ptr<Element> form;
-        std::shared_ptr<Text> text;
+        Element* form;
+        Text* text;
         GumboStringPiece source;
     };
+    struct FormEvent {
+        std::size_t offset;
+        Event kind;
+        Element* element;
+    };
+
+    Text* makeText(const char* text) { return m_arena.make<Text>(m_arena, m_arena.copy(text)); }
 
     // The parser keeps the text that stands right before a "</form>" back until the next
     // element comes, by which time the form is closed: the text lands after the form instead
     // of at its end. Such text is the form's next sibling, and its source reaches over the
     // form's end tag.
-    void noteTextAfterForms(const GumboVector& children,
-                            const std::vector<std::shared_ptr<Node>>& nodes) {
+    void noteTextAfterForms(const GumboVector& children, std::span<Node* const> nodes) {
+        if (m_formEndTokens.empty())
+            return; // no form ends in the source at all
         for (unsigned i = 0; i + 1 < children.length && i + 1 < nodes.size(); ++i) {
             const auto& child = *static_cast<const GumboNode*>(children.data[i]);
             const auto& next = *static_cast<const GumboNode*>(children.data[i + 1]);
@@ -247,8 +254,8 @@ private:
                 child.v.element.tag_namespace != GUMBO_NAMESPACE_HTML ||
                 (next.type != GUMBO_NODE_TEXT && next.type != GUMBO_NODE_WHITESPACE))
                 continue;
-            m_textAfterForms.push_back({std::static_pointer_cast<Element>(nodes[i]),
-                                        std::static_pointer_cast<Text>(nodes[i + 1]),
+            m_textAfterForms.push_back({static_cast<Element*>(nodes[i]),
+                                        static_cast<Text*>(nodes[i + 1]),
                                         next.v.text.original_text});
         }
     }
@@ -263,12 +270,12 @@ private:
         if (end == m_formEnds.end() || *end >= from + piece.length)
             return;
         std::string before = decodedText(m_source.substr(from, *end - from));
-        const std::string& data = candidate.text->data();
-        if (before.empty() || data.compare(0, before.size(), before) != 0 ||
+        std::string_view data = candidate.text->data();
+        if (before.empty() || data.substr(0, before.size()) != before ||
             candidate.text->parent() != candidate.form->parent())
             return;
-        candidate.form->appendChild(std::make_shared<Text>(before));
-        std::string rest = data.substr(before.size());
+        candidate.form->adoptChild(m_arena.make<Text>(m_arena, m_arena.copy(before)));
+        std::string rest(data.substr(before.size()));
         if (rest.empty() && candidate.text->parent())
             candidate.text->remove();
         else
@@ -298,28 +305,50 @@ private:
                 out += child.v.text.text;
         }
     }
-    struct FormEvent {
-        std::size_t offset;
-        Event kind;
-        std::shared_ptr<Element> element;
-    };
+
+    const ElementName& nameOf(const GumboElement& element) {
+        // The names of the parser's own HTML elements, looked up once per parse.
+        bool known = element.tag != GUMBO_TAG_UNKNOWN &&
+                     element.tag_namespace == GUMBO_NAMESPACE_HTML &&
+                     static_cast<std::size_t>(element.tag) < m_htmlNames.size();
+        if (known && m_htmlNames[element.tag])
+            return *m_htmlNames[element.tag];
+        std::string name;
+        if (element.tag != GUMBO_TAG_UNKNOWN)
+            name = gumbo_normalized_tagname(element.tag);
+        else
+            name = unknownTagName(
+                std::string_view(element.original_tag.data, element.original_tag.length));
+        if (name.empty())
+            name = "unknown";
+        if (element.tag_namespace == GUMBO_NAMESPACE_SVG) {
+            GumboStringPiece piece{name.data(), name.size()};
+            if (const char* adjusted = gumbo_normalize_svg_tagname(&piece))
+                name = adjusted;
+        }
+        const ElementName& interned =
+            m_arena.names().element(name, elementNamespace(element.tag_namespace));
+        if (known)
+            m_htmlNames[element.tag] = &interned;
+        return interned;
+    }
 
     // The element alone, without its content.
-    std::shared_ptr<Element> makeElement(const GumboNode& node, bool insideTemplate) {
+    Element* makeElement(const GumboNode& node, bool insideTemplate) {
         const GumboElement& source = node.v.element;
-        auto element =
-            std::make_shared<Element>(elementName(source), elementNamespace(source.tag_namespace));
+        auto* element = m_arena.make<Element>(m_arena, nameOf(source));
+        element->reserveAttributes(source.attributes.length);
         for (unsigned i = 0; i < source.attributes.length; ++i) {
             const auto& attribute = *static_cast<const GumboAttribute*>(source.attributes.data[i]);
-            element->addParsedAttribute(attributeName(attribute), attribute.value);
+            element->addParsedAttribute(attributeName(attribute, m_arena.names()), attribute.value);
         }
         noteOpaque(source.original_tag);
         noteFormEvent(node, element, insideTemplate);
         return element;
     }
 
-    std::shared_ptr<Node> convertElement(const GumboNode& node, bool insideTemplate) {
-        auto element = makeElement(node, insideTemplate);
+    Element* convertElement(const GumboNode& node, bool insideTemplate) {
+        Element* element = makeElement(node, insideTemplate);
         bool template_ = insideTemplate || node.type == GUMBO_NODE_TEMPLATE;
         const GumboVector& children = node.v.element.children;
         // A table's rows and cells go deeper first: what the holder takes must read back as
@@ -327,8 +356,9 @@ private:
         if (++m_depth >= kDeepestNesting && !holdsTablePartsOnly(node)) {
             appendFlattened(*element, node, template_);
         } else {
+            element->reserveChildren(children.length);
             for (unsigned i = 0; i < children.length; ++i)
-                element->appendChild(convertChild(*element, children, i, template_));
+                element->adoptChild(convertChild(*element, children, i, template_));
             noteTextAfterForms(children, element->children());
         }
         --m_depth;
@@ -337,8 +367,8 @@ private:
         return element;
     }
 
-    std::shared_ptr<Node> convertChild(const Element& parent, const GumboVector& children,
-                                       unsigned i, bool insideTemplate) {
+    Node* convertChild(const Element& parent, const GumboVector& children, unsigned i,
+                       bool insideTemplate) {
         const auto& child = *static_cast<const GumboNode*>(children.data[i]);
         if (parent.holdsTextOnly() && !isElementNode(child))
             noteOpaque(child.v.text.original_text);
@@ -353,13 +383,12 @@ private:
     void appendFlattened(Element& holder, const GumboNode& node, bool insideTemplate) {
         struct Level {
             const GumboNode* node;
-            std::shared_ptr<Element> element;
+            Element* element;
             bool insideTemplate;
             unsigned next = 0;
         };
         std::vector<Level> levels;
-        levels.push_back(
-            {&node, std::static_pointer_cast<Element>(holder.shared_from_this()), insideTemplate});
+        levels.push_back({&node, &holder, insideTemplate});
         while (!levels.empty()) {
             Level& level = levels.back();
             const GumboVector& children = level.node->v.element.children;
@@ -372,19 +401,18 @@ private:
             unsigned i = level.next++;
             const auto& child = *static_cast<const GumboNode*>(children.data[i]);
             if (!isElementNode(child)) {
-                level.element->appendChild(
+                level.element->adoptChild(
                     convertChild(*level.element, children, i, level.insideTemplate));
                 continue;
             }
-            auto element = makeElement(child, level.insideTemplate);
-            (isTablePart(child) ? *level.element : holder).appendChild(element);
+            Element* element = makeElement(child, level.insideTemplate);
+            (isTablePart(child) ? *level.element : holder).adoptChild(element);
             bool template_ = level.insideTemplate || child.type == GUMBO_NODE_TEMPLATE;
             levels.push_back({&child, element, template_});
         }
     }
 
-    void noteFormEvent(const GumboNode& node, const std::shared_ptr<Element>& element,
-                       bool insideTemplate) {
+    void noteFormEvent(const GumboNode& node, Element* element, bool insideTemplate) {
         const GumboElement& source = node.v.element;
         if (insideTemplate || source.original_tag.length == 0 ||
             (node.parse_flags & GUMBO_INSERTION_FROM_ISINDEX) ||
@@ -397,12 +425,16 @@ private:
             m_formEvents.push_back({offset, Event::Field, element});
     }
 
+    // Notes a part of the source that the tree accounts for, where a "</form" is no token:
+    // only those parts that hold one matter.
     void noteOpaque(const GumboStringPiece& piece) {
         if (piece.length == 0 || piece.data < m_source.data() ||
             piece.data >= m_source.data() + m_source.size())
             return;
         std::size_t from = static_cast<std::size_t>(piece.data - m_source.data());
-        m_opaque.emplace_back(from, from + piece.length);
+        auto token = std::lower_bound(m_formEndTokens.begin(), m_formEndTokens.end(), from);
+        if (token != m_formEndTokens.end() && *token < from + piece.length)
+            m_opaque.emplace_back(from, from + piece.length);
     }
 
     // Sorts the noted spans and merges those that overlap, so that a look-up is one search.
@@ -427,36 +459,42 @@ private:
         return after != m_opaque.begin() && at < std::prev(after)->second;
     }
 
+    // Every "</form" of the source that could be an end tag, in order.
+    static std::vector<std::size_t> formEndTokens(std::string_view source) {
+        std::vector<std::size_t> result;
+        for (std::size_t at = source.find("</"); at != std::string_view::npos;
+             at = source.find("</", at + 2))
+            if (formEndTagAt(source, at))
+                result.push_back(at);
+        return result;
+    }
+
     std::vector<std::size_t> formEndTags() const {
         std::vector<std::size_t> result;
-        for (std::size_t at = m_source.find("</"); at != std::string_view::npos;
-             at = m_source.find("</", at + 2)) {
-            if (at + 6 > m_source.size() ||
-                sys::text::lowerAscii(m_source.substr(at + 2, 4)) != "form")
-                continue;
-            if (at + 6 < m_source.size() && !isTagDelimiter(m_source[at + 6]))
-                continue;
+        for (std::size_t at : m_formEndTokens)
             if (!insideOpaque(at))
                 result.push_back(at);
-        }
         return result;
     }
 
     // A script cut off inside a nested "<script" of a comment gets the comment's close, so
     // that its end tag, once written, ends it again when the page is read back.
-    static void closeNestedScript(Element& script) {
+    void closeNestedScript(Element& script) {
         std::string text;
-        for (const auto& child : script.children())
+        for (const Node* child : script.children())
             if (child->kind() == Node::Kind::Text)
                 text += static_cast<const Text&>(*child).data();
         if (RawText::check("script", text) == RawText::Fit::SwallowsItsEndTag)
-            script.appendChild(std::make_shared<Text>("-->"));
+            script.adoptChild(m_arena.make<Text>(m_arena, m_arena.copy("-->")));
     }
 
     // Deeper nesting than real pages ever have; the walks over our tree recurse.
     static constexpr int kDeepestNesting = 3000;
 
     std::string_view m_source;
+    NodeArena& m_arena;
+    std::vector<std::size_t> m_formEndTokens;
+    std::array<const ElementName*, GUMBO_TAG_LAST> m_htmlNames{};
     int m_depth = 0;
     std::vector<std::pair<std::size_t, std::size_t>> m_opaque;
     std::vector<FormEvent> m_formEvents;
@@ -473,9 +511,10 @@ bool readsBackAs(const Doctype& doctype, const GumboDocument& original) {
            doctype.systemId() == again.system_identifier;
 }
 
-std::shared_ptr<Doctype> makeDoctype(const GumboDocument& document) {
-    auto doctype = std::make_shared<Doctype>(document.name, document.public_identifier,
-                                             document.system_identifier);
+Doctype* makeDoctype(const GumboDocument& document, NodeArena& arena) {
+    auto* doctype = arena.make<Doctype>(arena, arena.copy(document.name),
+                                        arena.copy(document.public_identifier),
+                                        arena.copy(document.system_identifier));
     for (Doctype::Form form :
          {Doctype::Form::Plain, Doctype::Form::EmptySystem, Doctype::Form::ForcedQuirks}) {
         doctype->setForm(form);
@@ -488,7 +527,7 @@ std::shared_ptr<Doctype> makeDoctype(const GumboDocument& document) {
 
 // Where the doctype stood among the page's leading comments: after those that start before it.
 std::size_t doctypePosition(std::string_view source, const GumboNode& document,
-                            const std::vector<std::shared_ptr<Node>>& nodes) {
+                            const std::vector<Node*>& nodes) {
     const GumboVector& children = document.v.document.children;
     std::size_t searchFrom = 0;
     std::size_t position = 0;
@@ -544,20 +583,21 @@ GumboNamespaceEnum fragmentNamespace(const Element& context) {
 
 } // namespace
 
-ParsedPage HtmlParser::parseDocument(std::string_view html) {
+std::vector<FormAssociation> HtmlParser::parseDocument(std::string_view html, Node& root) {
     GumboParse parse(html, kGumboDefaultOptions);
     const GumboNode& document = *parse.output().document;
-    TreeBuilder builder(html);
-    ParsedPage page;
-    page.nodes = builder.convertChildren(document);
+    TreeBuilder builder(html, root.arena());
+    std::vector<Node*> nodes = builder.convertChildren(document);
     if (document.v.document.has_doctype) {
-        std::size_t at = doctypePosition(html, document, page.nodes);
-        page.nodes.insert(page.nodes.begin() + static_cast<std::ptrdiff_t>(at),
-                          makeDoctype(document.v.document));
+        std::size_t at = doctypePosition(html, document, nodes);
+        nodes.insert(nodes.begin() + static_cast<std::ptrdiff_t>(at),
+                     makeDoctype(document.v.document, root.arena()));
     }
     builder.finish();
-    page.associations = builder.formAssociations();
-    return page;
+    root.reserveChildren(nodes.size());
+    for (Node* node : nodes)
+        root.adoptChild(node);
+    return builder.formAssociations();
 }
 
 std::vector<std::shared_ptr<Node>> HtmlParser::parseFragment(std::string_view html,
@@ -566,13 +606,16 @@ std::vector<std::shared_ptr<Node>> HtmlParser::parseFragment(std::string_view ht
     options.fragment_context = fragmentContextTag(context);
     options.fragment_namespace = fragmentNamespace(context);
     GumboParse parse(html, options);
-    TreeBuilder builder(html);
+    NodeArena& arena = context.arena();
+    TreeBuilder builder(html, arena);
     // The fragment's nodes are the children of the parser's root element.
-    std::vector<std::shared_ptr<Node>> nodes = builder.convertChildren(*parse.output().root);
+    std::vector<std::shared_ptr<Node>> nodes;
+    for (Node* node : builder.convertChildren(*parse.output().root))
+        nodes.push_back(node->handle());
     builder.finish();
     // Inside a form the parser's form pointer is set, so it drops the start tag of another
     // form (its end tag, without an open form of its own, is dropped as well).
-    FormOwnerFixup::flattenNestedForms(nodes, context.isForm() || context.enclosingForm()
+    FormOwnerFixup::flattenNestedForms(nodes, context.isForm() || context.nearestForm()
                                                   ? FormOwnerFixup::Landing::InsideForm
                                                   : FormOwnerFixup::Landing::OutsideForms);
     std::erase_if(nodes, [](const std::shared_ptr<Node>& node) {
@@ -584,7 +627,7 @@ std::vector<std::shared_ptr<Node>> HtmlParser::parseFragment(std::string_view ht
             if (node->kind() == Node::Kind::Text)
                 text += static_cast<const Text&>(*node).data();
         if (RawText::check("script", text) == RawText::Fit::SwallowsItsEndTag)
-            nodes.push_back(std::make_shared<Text>("-->"));
+            nodes.push_back(arena.make<Text>(arena, arena.copy("-->"))->handle());
     }
     return nodes;
 }

@@ -12,20 +12,17 @@ class Node;
 // A field that the parser tied to a form although the field does not stand inside it: what
 // real pages get when a form start tag sits between a table's tags.
 struct FormAssociation {
-    std::shared_ptr<Element> field;
-    std::shared_ptr<Element> form;
-};
-
-struct ParsedPage {
-    std::vector<std::shared_ptr<Node>> nodes;  // the document's top-level nodes, in order
-    std::vector<FormAssociation> associations; // in document order of the fields
+    Element* field;
+    Element* form;
 };
 
 // The only door to the HTML5 parser: whole pages and fragments in the context of an element
 // come out as nodes of our own tree.
 class HtmlParser {
 public:
-    static ParsedPage parseDocument(std::string_view html);
+    // Parses a whole page into root (a new document's, still empty); gives the fields tied to
+    // forms that do not hold them, in document order of the fields.
+    static std::vector<FormAssociation> parseDocument(std::string_view html, Node& root);
     // The markup parsed as the content of context would be; the nodes come back detached.
     static std::vector<std::shared_ptr<Node>> parseFragment(std::string_view html,
                                                             const Element& context);

@@ -133,14 +133,24 @@ std::size_t ownReferenceAt(std::string_view text, std::size_t i, std::string& ch
     return end + 1 - i;
 }
 
-std::string serialName(const Element& element) {
-    if (element.elementNamespace() != Namespace::Html)
-        return element.localName();
-    std::string name = element.localName();
-    for (char& c : name)
-        if (c >= 'a' && c <= 'z')
-            c = static_cast<char>(c - 'a' + 'A');
-    return name;
+// Bytes where text or an attribute value may need more than copying: markup characters,
+// controls, and the lead bytes of the characters that the parser would not take over.
+constexpr std::array<bool, 256> kNeedsCare = [] {
+    std::array<bool, 256> table{};
+    for (int c = 0x01; c < 0x20; ++c)
+        table[c] = c != '\t' && c != '\n' && c != '\f';
+    for (unsigned char c : {'<', '>', '&', '"', '\x7F', '\xC2', '\xEF'})
+        table[c] = true;
+    for (int c = 0xF0; c <= 0xF4; ++c)
+        table[c] = true;
+    return table;
+}();
+
+// Where the run of bytes from s[from] on that can be copied as they are ends.
+std::size_t plainRunEnd(std::string_view s, std::size_t from) {
+    while (from < s.size() && !kNeedsCare[static_cast<unsigned char>(s[from])])
+        ++from;
+    return from;
 }
 
 class Writer {
@@ -156,7 +166,9 @@ public:
             text(static_cast<const Text&>(node));
             break;
         case Node::Kind::Comment:
-            m_out += "<!--" + static_cast<const Comment&>(node).data() + "-->";
+            m_out += "<!--";
+            m_out += static_cast<const Comment&>(node).data();
+            m_out += "-->";
             break;
         case Node::Kind::Doctype:
             m_out += static_cast<const Doctype&>(node).markup();
@@ -168,21 +180,26 @@ public:
     }
 
     void children(const Node& parent, std::size_t from, std::size_t to) {
-        const auto& list = parent.children();
+        auto list = parent.children();
         to = std::min(to, list.size());
+        bool raw = parent.isElement() && static_cast<const Element&>(parent).isRawText();
         for (std::size_t i = from; i < to; ++i) {
             if (list[i]->kind() != Node::Kind::Text) {
                 node(*list[i]);
                 continue;
             }
-            // Neighbouring texts read back as one: escape them as one.
-            std::string text;
-            for (; i < to && list[i]->kind() == Node::Kind::Text; ++i)
-                text += static_cast<const Text&>(*list[i]).data();
-            --i;
             if (m_stopped)
                 return;
-            if (parent.isElement() && static_cast<const Element&>(parent).isRawText())
+            std::string_view text = static_cast<const Text&>(*list[i]).data();
+            // Neighbouring texts read back as one: escape them as one.
+            std::string joined;
+            if (i + 1 < to && list[i + 1]->kind() == Node::Kind::Text) {
+                for (; i < to && list[i]->kind() == Node::Kind::Text; ++i)
+                    joined += static_cast<const Text&>(*list[i]).data();
+                --i;
+                text = joined;
+            }
+            if (raw)
                 m_out += text;
             else
                 HtmlSerializer::appendText(m_out, text);
@@ -193,14 +210,14 @@ public:
 
 private:
     void element(const Element& element) {
-        std::string name = serialName(element);
+        const std::string& name = element.name().tagName();
         m_out += '<';
         m_out += name;
         for (const Attribute& attribute : element.attributes()) {
             m_out += ' ';
-            m_out += attribute.name;
+            m_out += attribute.name();
             m_out += "=\"";
-            HtmlSerializer::appendAttributeValue(m_out, attribute.value);
+            HtmlSerializer::appendAttributeValue(m_out, attribute.value());
             m_out += '"';
         }
         bool html = element.elementNamespace() == Namespace::Html;
@@ -209,19 +226,19 @@ private:
             return;
         }
         m_out += '>';
-        if (html && element.isVoid())
+        if (element.isVoid())
             return;
-        if (html && (element.is("pre") || element.is("textarea") || element.is("listing"))) {
+        if (element.name().has(ElementName::DropsLeadingNewline)) {
             // The parser drops one line feed right after these start tags.
-            const auto& list = element.children();
+            auto list = element.children();
             if (!list.empty() && list.front()->kind() == Node::Kind::Text) {
-                const std::string& data = static_cast<const Text&>(*list.front()).data();
+                std::string_view data = static_cast<const Text&>(*list.front()).data();
                 if (!data.empty() && data.front() == '\n')
                     m_out += '\n';
             }
         }
         children(element, 0, element.childCount());
-        if (html && element.is("plaintext"))
+        if (element.is("plaintext"))
             m_stopped = true; // everything after its start tag reads back as its text
         if (m_stopped)
             return; // so nothing may follow it, not even the end tags around it
@@ -262,6 +279,11 @@ std::string HtmlSerializer::childrenHTML(const Node& parent, std::size_t from, s
 
 void HtmlSerializer::appendAttributeValue(std::string& out, std::string_view value) {
     for (std::size_t i = 0; i < value.size(); ++i) {
+        std::size_t plain = plainRunEnd(value, i);
+        out.append(value.data() + i, plain - i);
+        if (plain == value.size())
+            return;
+        i = plain;
         char c = value[i];
         if (std::size_t length = appendReplacedCharacter(out, value, i))
             i += length - 1;
@@ -296,6 +318,11 @@ std::string HtmlSerializer::attributeValueFromMarkup(std::string_view text) {
 
 void HtmlSerializer::appendText(std::string& out, std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
+        std::size_t plain = plainRunEnd(text, i);
+        out.append(text.data() + i, plain - i);
+        if (plain == text.size())
+            return;
+        i = plain;
         char c = text[i];
         if (std::size_t length = appendReplacedCharacter(out, text, i))
             i += length - 1;

@@ -1,21 +1,28 @@
 #pragma once
 
 #include "platform/dom/Node.h"
+#include "platform/dom/NodeArena.h"
 
-#include <string>
+#include <string_view>
 
 namespace dom {
 
 // Character data of the page, kept decoded (entities resolved).
 class Text : public Node {
 public:
-    explicit Text(std::string data) : Node(Kind::Text), m_data(std::move(data)) {}
-
-    const std::string& data() const { return m_data; }
-    void setData(std::string data) { m_data = std::move(data); }
+    std::string_view data() const { return m_data; }
+    void setData(std::string_view data) {
+        std::string_view old = m_data;
+        m_data = arena().copy(data);
+        arena().discard(old);
+    }
 
 private:
-    std::string m_data;
+    friend class NodeArena;
+    // data is already in the arena.
+    Text(NodeArena& arena, std::string_view data) : Node(Kind::Text, arena), m_data(data) {}
+
+    std::string_view m_data;
 };
 
 } // namespace dom

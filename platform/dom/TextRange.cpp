@@ -39,7 +39,7 @@ void TextRange::moveToElementText(const std::shared_ptr<Element>& element) {
         // An element without content: the range spans the element itself.
         if (!element->parent())
             sys::raise(sys::ErrInvalidCall);
-        m_container = element->parent()->shared_from_this();
+        m_container = element->parent()->handle();
         m_start = element->indexInParent();
         m_end = m_start + 1;
         return;

@@ -194,7 +194,22 @@ TEST(Element, OperationsThatCannotApplyRaiseAndLeaveThePageWhole) {
         survivor = page->all().item("x");
     }
     EXPECT_EQ(survivor->document(), nullptr);
+    EXPECT_EQ(survivor->parentElement(), nullptr);
     EXPECT_EQ(survivor->outerHTML(), "<P id=\"x\">y</P>");
+
+    // A field held while its form leaves the page stays in the form, and stands alone once
+    // nothing holds the form; the page's memory taken by the form is used again.
+    auto page = Document::parse("<form name=f><p><input name=a></p></form><div id=d></div>");
+    auto form = page->all().item("f");
+    auto field = page->all().item("a");
+    form->setOuterHTML("");
+    EXPECT_EQ(field->enclosingForm(), form);
+    EXPECT_EQ(field->parentElement()->tagName(), "P");
+    form.reset();
+    EXPECT_EQ(field->parentElement(), nullptr);
+    page->all().item("d")->setInnerHTML("<form name=g><input name=b></form>");
+    EXPECT_EQ(page->all().item("g")->item(0)->getAttribute("name"), "b");
+    EXPECT_EQ(field->outerHTML(), "<INPUT name=\"a\">");
 }
 
 // After a PLAINTEXT start tag the rest of the page is its text, so nothing can be written

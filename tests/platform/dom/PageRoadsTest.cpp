@@ -153,7 +153,7 @@ TEST(PageRoads, QuickComponentIntoANewFormAtTheCaret) {
     EXPECT_EQ(form->item(1)->getProperty("Name"), "email");
     document->setCaretAtEndOf(form->item(1));
     EXPECT_EQ(formAtCursor(document), form);
-    EXPECT_EQ(document->body()->children().front(), document->all().item("part2"));
+    EXPECT_EQ(document->body()->children().front(), document->all().item("part2").get());
     // The first part is found again by its markup, line breaks read as blanks.
     bool found = false;
     for (const auto& script : document->scripts().toVector())
