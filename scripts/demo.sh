@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets up the machine, builds the add-in and the host, and runs the host on the bundled page:
 # the Tools menu, the About box, the help page, and the Form Field Manager giving a field a
-# status bar text. The transcript comes first, then the page as it would be saved.
+# status bar text and highlighting colours chosen in the Color Selector. The transcript comes
+# first, then the page as it would be saved.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh

@@ -22,5 +22,23 @@ menu Form Field Manager
 select lstEffect "Other Functions"
 set txtStatus "Please give your full name"
 click Command8
+
+# Highlighting for the same field, its colours chosen in the Color Selector: the background
+# while it has the focus from the palette (Yellow, then its palest shade), the text colour
+# typed as colour text; then the effect turned on.
+select lstEffect "Highlight Functions"
+click Command4
+mouse move ColorBox 13 113
+mouse down ColorBox 13 113
+mouse up ColorBox 13 113
+mouse down ColorBox 65 29
+mouse up ColorBox 65 29
+click Command2
+click Command20
+set HTMLColor ""
+type HTMLColor 000080
+key HTMLColor Enter
+click Command2
+click Command6
 show
 click Command3

@@ -15,6 +15,9 @@
 //   status:F:TEXT          the status text is TEXT on focus and " " on leaving
 //   lock:F                 the field gives up the focus at once
 //   bold:F                 bold on focus, normal on leaving
+//   highlight:F:B/T:B/T    the computed background and text colours (#RRGGBB) with the focus,
+//                          then without it: before the focus, on it and after leaving; an
+//                          empty colour is not looked at
 //   font:F:FAMILY          the field's inline and computed font family is FAMILY
 //   group:NAME:CHECKED:V1|V2...  the radio buttons named NAME have the values V1, V2... in
 //                          order, in one form; only the one of value CHECKED is checked (none
@@ -200,6 +203,32 @@
                 return "font weight on focus is " + entered + ", expected 700";
             }
             return left === "400" ? "" : "font weight on leaving is " + left + ", expected 400";
+        },
+
+        highlight(field, arg) {
+            const [focused, left] = arg.split(":").map((pair) => pair.split("/"));
+            if (!left || focused.length !== 2 || left.length !== 2) {
+                return "argument must be BACKGROUND/TEXT:BACKGROUND/TEXT";
+            }
+            const rgb = (hex) => "rgb(" + [1, 3, 5].map((at) =>
+                parseInt(hex.slice(at, at + 2), 16)).join(", ") + ")";
+            const problems = [];
+            const expectColours = (expected, when) => {
+                const style = getComputedStyle(field);
+                const seen = [style.backgroundColor, style.color];
+                ["background", "text colour"].forEach((what, i) => {
+                    if (expected[i] && seen[i] !== rgb(expected[i])) {
+                        problems.push(when + ": " + what + " " + seen[i] + ", expected " +
+                            rgb(expected[i]));
+                    }
+                });
+            };
+            expectColours(left, "before the focus");
+            fire(field, "focus");
+            expectColours(focused, "with the focus");
+            fire(field, "blur");
+            expectColours(left, "after leaving");
+            return problems.join("; ");
         },
 
         group(name, arg) {

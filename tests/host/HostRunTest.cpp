@@ -39,18 +39,20 @@ const std::string Scripts = std::string(ZIRIRUR_TESTS_DIR) + "/host/scripts/";
 const char* const AddinsKey = "HKEY_CURRENT_USER\\Software\\Microsoft\\Office\\FrontPage\\Addins";
 const char* const HelpOpened = "shell open: <install>\\Help\\index.htm\n";
 
-TEST_F(HostRunTest, DemoShowsTheMenuTheAboutBoxTheHelpPageAndAStatusText) {
+TEST_F(HostRunTest, DemoShowsTheMenuTheAboutBoxTheHelpPageAStatusTextAndHighlighting) {
     HostRun result = run(
         {"--web", "web", "--page", "web/index.htm", "--cursor", "FullName", "--out", "saved.htm"},
         readFile(DemoDir + "demo.zs"));
     EXPECT_EQ(result.status, 0) << result.err;
     EXPECT_EQ(result.err, "");
     expectGolden("demo", result.out);
-    // The status text reached the field and its script the head; saving what was saved
-    // changes nothing further.
+    // The status text and the highlighting reached the field and the status script the head;
+    // saving what was saved changes nothing further.
     const std::string saved = readFile(m_dir / "saved.htm");
-    EXPECT_THAT(saved, HasSubstr("onfocus=\"ZirirurStatus('Please give your full name');\" "
-                                 "onblur=\"ZirirurStatus(' ');\""));
+    EXPECT_THAT(saved, HasSubstr("onfocus=\"ZirirurStatus('Please give your full name');"
+                                 "style.backgroundColor='#FFFFE0';style.color='#000080';\" "
+                                 "onblur=\"ZirirurStatus(' ');style.backgroundColor='#FFFFFF';"
+                                 "style.color='#000000';\""));
     EXPECT_LT(saved.find("id=\"VQRStatus\""), saved.find("</HEAD>"));
     HostRun again = run({"--page", "saved.htm", "--out", "again.htm"}, "");
     EXPECT_EQ(again.status, 0) << again.err;
@@ -90,6 +92,43 @@ TEST_F(HostRunTest, TheFieldManagerKeepsThePagesOwnHandlersAndTheTypedStatusText
     EXPECT_EQ(again.status, 0) << again.err;
     EXPECT_THAT(again.out, HasSubstr(R"(txtStatus textbox: "Don't \"say\" C:\\new & Tom &amp; )"
                                      R"(Jerry a&#xD;b")"));
+}
+
+// Highlighting colours chosen in the Color Selector in each of its four ways (a palette cell,
+// typed colour text, "More Colors..." and the page's own colours), Cancel, and the effect on
+// and off; the saved page shows the same swatches and states when the dialog opens on it again.
+TEST_F(HostRunTest, TheColorSelectorGivesTheSwatchesTheColoursThatGoIntoThePage) {
+    const fs::path page = m_dir / "web" / "walkers.htm";
+    fs::copy_file(std::string(ZIRIRUR_TEST_DATA) + "/fm-highlight.htm", page);
+    HostRun result =
+        run({"--web", "web", "--page", "web/walkers.htm", "--cursor", "Name", "--out", "saved.htm"},
+            readFile(Scripts + "highlighting.zs"));
+    EXPECT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(result.err, "");
+
+    auto saved = dom::Document::parse(readFile(m_dir / "saved.htm"));
+    auto attribute = [&](const char* field, const char* name) {
+        return saved->all().item(field)->getAttribute(name).value_or("(none)");
+    };
+    const std::string focused = "style.backgroundColor='#FF0000';style.color='#0000FF';";
+    const std::string left = "style.backgroundColor='#FFFFE0';style.color='#333333';";
+    EXPECT_EQ(attribute("Name", "onfocus"), "window.pageOwnFocus=1;" + focused);
+    EXPECT_EQ(attribute("Name", "onblur"), left + "VQRMakeUpper(this);");
+    EXPECT_EQ(attribute("Town", "onfocus"), focused + "ZirirurStatus('Your town');");
+    EXPECT_EQ(attribute("Town", "onblur"), left + "ZirirurStatus(' ');");
+    for (const char* field : {"Name", "Town"})
+        EXPECT_EQ(attribute(field, "style"), "background-color: #FFFFE0; color: #333333") << field;
+    // "-" takes the background colours away and leaves the text colours.
+    EXPECT_EQ(attribute("Notes", "onfocus"), "style.color='#0000FF';");
+    EXPECT_EQ(attribute("Notes", "onblur"), "style.color='#333333';");
+    EXPECT_THAT(attribute("Notes", "style"), Not(HasSubstr("background")));
+
+    HostRun again = run({"--page", "saved.htm", "--cursor", "Name", "--out", "again.htm"},
+                        "menu Form Field Manager\nselect lstEffect \"Highlight Functions\"\nshow\n"
+                        "select List1 Notes\nshow\n");
+    EXPECT_EQ(again.status, 0) << again.err;
+    EXPECT_EQ(readFile(m_dir / "again.htm"), readFile(m_dir / "saved.htm"));
+    expectGolden("highlighting", result.out + again.out);
 }
 
 TEST_F(HostRunTest, WithoutAPageToolsSayWhatTheyNeedWhileAboutAndHelpWork) {
