@@ -78,11 +78,11 @@ its bytes do not decode in its charset), a page file larger than 64 MiB, a scrip
 Exit status: 0 when every action ran; 2 for a bad option or script line (the whole script is
 checked first: nothing runs and nothing is saved), also for a page that cannot be read, a web
 or installation folder that is missing, a state folder that cannot be made, a --cursor or
---select naming nothing, and a page that could not be saved where it goes at the end (a
-missing or read-only folder); so for everything refused above; 1 when an action failed while running (a missing control, say):
-the failure is reported on standard error with its line, the run goes on to the end of the
-script and the page is saved. A page or transcript that could not be written at the end also
-gives 1.
+--select naming nothing, a page that could not be saved where it goes at the end (a missing
+or read-only folder), and everything refused above; 1 when an action failed while running (a
+missing control, say): the failure is reported on standard error with its line, the run goes
+on to the end of the script and the page is saved as above. A page or transcript that could
+not be written at the end also gives 1.
 )usage";
 }
 

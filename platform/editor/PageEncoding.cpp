@@ -210,7 +210,8 @@ std::string_view pieceOf(std::string_view text) {
     std::size_t end = kConverterPiece;
     while (end > 0 && (static_cast<unsigned char>(text[end]) & 0xC0) == 0x80)
         --end;
-    return text.substr(0, end);
+    // Bytes that are no UTF-8 at all go as they are: the converter reports them.
+    return text.substr(0, end == 0 ? kConverterPiece : end);
 }
 
 // Writes text in a charset that iconv converts, through one converter for the whole page:

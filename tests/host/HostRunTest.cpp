@@ -433,6 +433,9 @@ TEST_F(HostRunTest, BadOptionsAndMissingFilesStopBeforeAnythingRuns) {
     HostRun help = runArgs({"--help"});
     EXPECT_EQ(help.status, 0);
     EXPECT_THAT(help.out, HasSubstr("Exit status"));
+    // When the page is saved, and what is refused.
+    EXPECT_THAT(help.out, HasSubstr("file only when the run changed it"));
+    EXPECT_THAT(help.out, HasSubstr("Refused before anything runs: a page file that is not text"));
 }
 
 TEST_F(HostRunTest, APageThatCouldNotBeKeptStopsTheRunBeforeItStarts) {
