@@ -304,7 +304,9 @@ void frmComps::Command1_Click() {
         // PART1 before the body, PART2 at its start: once per page.
         const std::pair<CompSection, const char*> scripts[] = {{CompPart1, "BeforeBegin"},
                                                                {CompPart2, "AfterBegin"}};
-        for (const auto& [section, where] : scripts) {
+        for (const auto& script : scripts) {
+            const CompSection& section = script.first;
+            const char* where = script.second;
             std::string s = TextBetween(data, section.StartMark, section.EndMark);
             if (s.empty())
                 continue;
