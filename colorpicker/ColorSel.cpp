@@ -1,12 +1,12 @@
 #include "colorpicker/ColorSel.h"
 
 #include "addin/AModule.h"
+#include "addin/ButtonArt.h"
 #include "addin/ProjectGlobals.h"
 #include "colorpicker/AZColorBox.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
 #include "platform/dom/ElementCollection.h"
-#include "platform/sys/App.h"
 #include "platform/sys/ErrorsIgnored.h"
 #include "platform/sys/Required.h"
 #include "platform/sys/Text.h"
@@ -35,10 +35,6 @@ std::unique_ptr<ColorSel>& defaultInstance() {
 constexpr int CustomCellsFromPage = 24;
 
 constexpr int KeyEnter = 13;
-
-std::string ButtonPicture(const std::string& name) {
-    return sys::App::path() + "\\Buttons\\" + name + ".png";
-}
 
 } // namespace
 
@@ -98,18 +94,18 @@ void ColorSel::createControls() {
 
     btDocColors = add<ui::CommandButton>("btDocColors");
     btDocColors->move(2160, 720, 1575, 375);
-    btDocColors->setPicture(ButtonPicture("doc-colors"));
+    btDocColors->setPicture(ButtonArt("doc-colors"));
     btDocColors->setToolTipText("Get Colors From Document");
     btDocColors->onClick = [this] { btDocColors_Click(); };
 
     Command2 = add<ui::CommandButton>("Command2");
     Command2->move(2160, 1560, 1575, 375);
-    Command2->setPicture(ButtonPicture("okay"));
+    Command2->setPicture(ButtonArt("okay"));
     Command2->onClick = [this] { Command2_Click(); };
 
     Command7 = add<ui::CommandButton>("Command7");
     Command7->move(2160, 1920, 1575, 375);
-    Command7->setPicture(ButtonPicture("cancel"));
+    Command7->setPicture(ButtonArt("cancel"));
     Command7->onClick = [this] { Command7_Click(); };
 }
 

@@ -1,10 +1,10 @@
 #include "formtools/frmAddFavForm.h"
 
 #include "addin/AModule.h"
+#include "addin/ButtonArt.h"
 #include "addin/ProjectGlobals.h"
 #include "addin/modText.h"
 #include "fieldmanager/FindFormAtCursor.h"
-#include "formtools/ButtonArt.h"
 #include "formtools/FavouriteLists.h"
 #include "formtools/FavouriteRecord.h"
 #include "formtools/FavouritesStore.h"

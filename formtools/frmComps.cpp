@@ -1,9 +1,9 @@
 #include "formtools/frmComps.h"
 
 #include "addin/AModule.h"
+#include "addin/ButtonArt.h"
 #include "addin/modText.h"
 #include "fieldmanager/FindFormAtCursor.h"
-#include "formtools/ButtonArt.h"
 #include "formtools/CompStore.h"
 #include "formtools/PageInWeb.h"
 #include "platform/dom/Document.h"

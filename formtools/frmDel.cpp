@@ -1,8 +1,8 @@
 #include "formtools/frmDel.h"
 
 #include "addin/AModule.h"
+#include "addin/ButtonArt.h"
 #include "fieldmanager/FindFormAtCursor.h"
-#include "formtools/ButtonArt.h"
 #include "platform/dom/Element.h"
 #include "platform/sys/ErrorsIgnored.h"
 #include "platform/sys/Required.h"

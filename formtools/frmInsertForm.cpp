@@ -1,8 +1,8 @@
 #include "formtools/frmInsertForm.h"
 
 #include "addin/AModule.h"
+#include "addin/ButtonArt.h"
 #include "fieldmanager/EffectStatement.h"
-#include "formtools/ButtonArt.h"
 #include "formtools/FavouriteLists.h"
 #include "formtools/FavouriteRecord.h"
 #include "formtools/FavouritesStore.h"

@@ -1,8 +1,8 @@
 #include "formtools/frmRadioGroup.h"
 
 #include "addin/AModule.h"
+#include "addin/ButtonArt.h"
 #include "addin/modText.h"
-#include "formtools/ButtonArt.h"
 #include "platform/dom/Document.h"
 #include "platform/dom/TextRange.h"
 #include "platform/sys/ErrorsIgnored.h"

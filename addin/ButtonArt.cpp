@@ -1,4 +1,4 @@
-#include "formtools/ButtonArt.h"
+#include "addin/ButtonArt.h"
 
 #include "platform/sys/App.h"
 
