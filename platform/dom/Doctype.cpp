@@ -22,24 +22,25 @@ void Doctype::freeIdentifiers() {
     arena().discard(m_systemId);
 }
 
-std::string Doctype::markup() const {
-    if (m_name.empty())
+std::string Doctype::markup(std::string_view name, std::string_view publicId,
+                            std::string_view systemId, Form form) {
+    if (name.empty())
         return "<!DOCTYPE>"; // no name: the parser reads no identifiers either
     std::string out = "<!DOCTYPE ";
-    out += m_name;
-    if (m_form == Form::ForcedQuirks) {
+    out += name;
+    if (form == Form::ForcedQuirks) {
         // A word where an identifier should come makes the declaration malformed.
-        if (!m_publicId.empty())
-            out += " PUBLIC " + quoted(m_publicId);
+        if (!publicId.empty())
+            out += " PUBLIC " + quoted(publicId);
         return out + " quirks>";
     }
-    bool withSystem = !m_systemId.empty() || m_form == Form::EmptySystem;
-    if (!m_publicId.empty()) {
-        out += " PUBLIC " + quoted(m_publicId);
+    bool withSystem = !systemId.empty() || form == Form::EmptySystem;
+    if (!publicId.empty()) {
+        out += " PUBLIC " + quoted(publicId);
         if (withSystem)
-            out += " " + quoted(m_systemId);
+            out += " " + quoted(systemId);
     } else if (withSystem) {
-        out += " SYSTEM " + quoted(m_systemId);
+        out += " SYSTEM " + quoted(systemId);
     }
     return out + ">";
 }

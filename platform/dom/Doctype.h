@@ -25,7 +25,10 @@ public:
     void setForm(Form form) { m_form = form; }
 
     // The declaration as it is written into the page.
-    std::string markup() const;
+    std::string markup() const { return markup(m_name, m_publicId, m_systemId, m_form); }
+    // The declaration of that name and those identifiers, written in that form.
+    static std::string markup(std::string_view name, std::string_view publicId,
+                              std::string_view systemId, Form form);
 
 private:
     friend class Node;

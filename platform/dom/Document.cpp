@@ -77,12 +77,10 @@ bool namespaceFits(const Node& parent, const Element& element) {
     return true;
 }
 
-// Trees that the parser builds but no markup expresses: a link inside a link (by way of a
-// table), a block inside a paragraph (put there from a table), an HTML element inside
-// SVG or MathML where markup would break out of them. Read back, such a page reads otherwise.
-bool holdsInexpressibleNesting(const Node& node, bool insideLink = false,
-                               bool insideParagraph = false, bool insideButton = false) {
-    for (const auto& child : node.children()) {
+// One walk over the tree for what reading the page's markup again would change.
+void survey(const Node& node, Document::Unsettled& found, bool insideLink = false,
+            bool insideParagraph = false, bool insideButton = false, bool insideForm = false) {
+    for (const Node* child : node.children()) {
         if (!child->isElement())
             continue;
         const auto& element = static_cast<const Element&>(*child);
@@ -91,29 +89,24 @@ bool holdsInexpressibleNesting(const Node& node, bool insideLink = false,
             (insideParagraph && element.name().has(ElementName::ClosesParagraph)) ||
             !namespaceFits(node, element) || closesItsParent(node, element) ||
             (insideButton && element.is("button")))
-            return true;
+            found.inexpressibleNesting = true;
+        if (element.is("plaintext") && element.hasFollowingNode())
+            found.followedPlaintext = true;
+        bool form = element.isForm();
+        if (form && insideForm)
+            found.nestedForm = true;
         bool paragraph = !element.endsParagraphScope() && (insideParagraph || element.is("p"));
         // A button start tag closes an open button within the same reach.
         bool button = (!element.endsParagraphScope() || element.is("button")) &&
                       (insideButton || element.is("button"));
-        if (holdsInexpressibleNesting(element, insideLink || link, paragraph, button))
-            return true;
+        survey(element, found, insideLink || link, paragraph, button, insideForm || form);
     }
-    return false;
 }
 
-// A PLAINTEXT element with something after it: its start tag makes the rest of the page its
-// text, so what follows it is lost when the page is written.
-bool holdsFollowedPlaintext(const Node& node) {
-    for (const Node* child : node.children()) {
-        if (!child->isElement())
-            continue;
-        if (static_cast<const Element&>(*child).is("plaintext") && child->hasFollowingNode())
-            return true;
-        if (holdsFollowedPlaintext(*child))
-            return true;
-    }
-    return false;
+Document::Unsettled unsettledIn(const Node& root) {
+    Document::Unsettled found;
+    survey(root, found);
+    return found;
 }
 
 void collectElements(const Node& node, std::vector<Element*>& out) {
@@ -144,22 +137,26 @@ std::shared_ptr<Document> Document::parse(const std::string& html) {
     std::string_view text = html;
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3); // a byte order mark is no content of the page
-    auto document = build(text);
+    Unsettled found;
+    auto document = build(text, found);
     // Such a page is settled by reading its own markup again (each reading undoes one level),
     // so that what the add-in edits is what a save reads back.
-    for (int round = 0; round < 8 && (holdsInexpressibleNesting(*document->m_root) ||
-                                      holdsFollowedPlaintext(*document->m_root));
+    for (int round = 0; round < 8 && (found.inexpressibleNesting || found.followedPlaintext);
          ++round)
-        document = build(document->serialize());
+        document = build(document->serialize(), found);
     document->m_selectionContainer = document->body();
     return document;
 }
 
-std::shared_ptr<Document> Document::build(std::string_view html) {
+std::shared_ptr<Document> Document::build(std::string_view html, Unsettled& found) {
     std::shared_ptr<Document> document(new Document());
     std::vector<FormAssociation> associations = HtmlParser::parseDocument(html, *document->m_root);
     FormOwnerFixup::apply(associations);
-    FormOwnerFixup::flattenNestedForms(*document->m_root);
+    found = unsettledIn(*document->m_root);
+    if (found.nestedForm) {
+        FormOwnerFixup::flattenNestedForms(*document->m_root);
+        found = unsettledIn(*document->m_root);
+    }
     return document;
 }
 
@@ -275,6 +272,10 @@ std::string Document::serialize() const {
 
 std::string Document::serializeForSaving() const {
     std::string text = serialize();
+    // Most pages read back as the very tree they were written from, and so give the same text
+    // again: that is checked against this tree, without building the page a second time.
+    if (readsBackUnchanged(text))
+        return text;
     for (int round = 0; round < 8; ++round) {
         std::string again = parse(text)->serialize();
         if (again == text)
@@ -282,6 +283,13 @@ std::string Document::serializeForSaving() const {
         text = std::move(again);
     }
     return text;
+}
+
+bool Document::readsBackUnchanged(std::string_view text) const {
+    // What the reading of a page settles or moves afterwards is not found by comparing trees.
+    Unsettled found = unsettledIn(*m_root);
+    return !text.starts_with("\xEF\xBB\xBF") && !found.inexpressibleNesting &&
+           !found.followedPlaintext && !found.nestedForm && HtmlParser::readsBackAs(text, *m_root);
 }
 
 std::shared_ptr<Node> Document::root() const {

@@ -62,6 +62,19 @@ public:
     const std::vector<Element*>& fieldsOf(const Element& form) const;
     void noteTreeChanged();
 
+    // What reading the page's markup again would change in its tree.
+    struct Unsettled {
+        // Nesting that no markup expresses: a link inside a link (by way of a table), a block
+        // inside a paragraph (put there from a table), an HTML element inside SVG or MathML
+        // where markup would break out of them.
+        bool inexpressibleNesting = false;
+        // A PLAINTEXT element with something after it: its start tag makes the rest of the
+        // page its text, so what follows it is lost when the page is written.
+        bool followedPlaintext = false;
+        // A FORM inside a FORM, whose start tag the parser drops.
+        bool nestedForm = false;
+    };
+
 private:
     friend class Selection;
     friend class TextRange;
@@ -69,7 +82,10 @@ private:
     enum class SelectionKind { Caret, Text, Control };
 
     Document();
-    static std::shared_ptr<Document> build(std::string_view html);
+    // Reads a page, with what reading its markup again would change in it.
+    static std::shared_ptr<Document> build(std::string_view html, Unsettled& found);
+    // Whether text, this page's serialisation, reads back as this page.
+    bool readsBackUnchanged(std::string_view text) const;
     // Raises error 5 unless element is in this page.
     void requireInPage(const std::shared_ptr<Element>& element) const;
     void select(SelectionKind kind, std::shared_ptr<Node> container, std::size_t start,

@@ -21,21 +21,6 @@ namespace dom {
 
 namespace {
 
-bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        char x = a[i], y = b[i];
-        if (x >= 'A' && x <= 'Z')
-            x = static_cast<char>(x - 'A' + 'a');
-        if (y >= 'A' && y <= 'Z')
-            y = static_cast<char>(y - 'A' + 'a');
-        if (x != y)
-            return false;
-    }
-    return true;
-}
-
 void collectPlaintext(const Node& node, std::vector<const Element*>& out) {
     if (node.isElement() && static_cast<const Element&>(node).is("plaintext"))
         out.push_back(static_cast<const Element*>(&node));
@@ -176,7 +161,7 @@ void Element::insertAdjacentHTML(const std::string& where, const std::string& ht
         {"afterend", AdjacentPosition::AfterEnd},
     }};
     for (const auto& [word, position] : kWords)
-        if (equalIgnoringAsciiCase(where, word))
+        if (sys::text::equalIgnoringAsciiCase(where, word))
             return insertAdjacentHTML(position, html);
     sys::raise(sys::ErrInvalidCall);
 }
@@ -207,7 +192,7 @@ void Element::insertAdjacentHTML(AdjacentPosition where, const std::string& html
 
 Attribute* Element::findAttribute(std::string_view name) {
     for (Attribute& attribute : std::span(m_attributes, m_attributeCount))
-        if (equalIgnoringAsciiCase(attribute.name(), name))
+        if (sys::text::equalIgnoringAsciiCase(attribute.name(), name))
             return &attribute;
     return nullptr;
 }
@@ -240,7 +225,7 @@ void Element::setAttribute(const std::string& name, const std::string& value) {
 void Element::removeAttribute(const std::string& name) {
     std::uint32_t kept = 0;
     for (Attribute& attribute : std::span(m_attributes, m_attributeCount)) {
-        if (equalIgnoringAsciiCase(attribute.name(), name))
+        if (sys::text::equalIgnoringAsciiCase(attribute.name(), name))
             arena().discard(attribute.m_value);
         else
             m_attributes[kept++] = attribute;

@@ -185,13 +185,32 @@ public:
         return nodes;
     }
 
-    // Ends the conversion: finds the form end tags and puts back into their forms the text
-    // that stood before them.
-    void finish() {
+    // Whether the children of the parser's node read as ours (for the document, ours without
+    // the doctype), noting what a conversion notes. False at the first difference, and where
+    // the conversion would change the tree in ways not compared here: nesting flattened below
+    // the deepest level, a script given the close of its comment.
+    bool childrenMatch(const GumboNode& parent, std::span<Node* const> ours) {
+        return childrenMatch(childrenOf(parent), ours, false, false);
+    }
+
+    // Ends the reading of the source: finds the form end tags that the parser read as tokens.
+    void findFormEnds() {
         mergeOpaque();
         m_formEnds = formEndTags();
+    }
+
+    // Puts back into their forms the text that stood before their end tags.
+    void returnTextToForms() {
         for (const TextAfterForm& candidate : m_textAfterForms)
             returnTextToForm(candidate);
+    }
+
+    // After the form end tags are found: whether each form that the parser had a text follow
+    // holds at its end just what the conversion puts back into it from that text.
+    bool formsHoldTheirText() const {
+        return std::all_of(m_takenTexts.begin(), m_takenTexts.end(), [this](const TakenText& t) {
+            return textBeforeFormEnd(t.source, t.text) == t.taken;
+        });
     }
 
     // Replays the parser's form pointer over the source: a form start tag sets it, every
@@ -237,6 +256,20 @@ private:
         Event kind;
         Element* element;
     };
+    // A text that followed a form in the parser's tree, and the start of it that our form
+    // holds at its end (empty when it holds none).
+    struct TakenText {
+        GumboStringPiece source;
+        std::string_view text;
+        std::string_view taken;
+    };
+
+    // The pair that the parser leaves when text stood right before a form's end tag.
+    static bool isTextAfterForm(const GumboNode& node, const GumboNode& next) {
+        return node.type == GUMBO_NODE_ELEMENT && node.v.element.tag == GUMBO_TAG_FORM &&
+               node.v.element.tag_namespace == GUMBO_NAMESPACE_HTML &&
+               (next.type == GUMBO_NODE_TEXT || next.type == GUMBO_NODE_WHITESPACE);
+    }
 
     Text* makeText(const char* text) { return m_arena.make<Text>(m_arena, m_arena.copy(text)); }
 
@@ -250,9 +283,7 @@ private:
         for (unsigned i = 0; i + 1 < children.length && i + 1 < nodes.size(); ++i) {
             const auto& child = *static_cast<const GumboNode*>(children.data[i]);
             const auto& next = *static_cast<const GumboNode*>(children.data[i + 1]);
-            if (child.type != GUMBO_NODE_ELEMENT || child.v.element.tag != GUMBO_TAG_FORM ||
-                child.v.element.tag_namespace != GUMBO_NAMESPACE_HTML ||
-                (next.type != GUMBO_NODE_TEXT && next.type != GUMBO_NODE_WHITESPACE))
+            if (!isTextAfterForm(child, next))
                 continue;
             m_textAfterForms.push_back({static_cast<Element*>(nodes[i]),
                                         static_cast<Text*>(nodes[i + 1]),
@@ -260,22 +291,26 @@ private:
         }
     }
 
-    void returnTextToForm(const TextAfterForm& candidate) {
-        const GumboStringPiece& piece = candidate.source;
-        if (piece.length == 0 || piece.data < m_source.data() ||
-            piece.data + piece.length > m_source.data() + m_source.size())
-            return;
-        std::size_t from = static_cast<std::size_t>(piece.data - m_source.data());
+    // The start of a text after a form, read from source, that stood before a form's end tag;
+    // empty when there is none.
+    std::string textBeforeFormEnd(const GumboStringPiece& source, std::string_view text) const {
+        if (source.length == 0 || source.data < m_source.data() ||
+            source.data + source.length > m_source.data() + m_source.size())
+            return {};
+        std::size_t from = static_cast<std::size_t>(source.data - m_source.data());
         auto end = std::upper_bound(m_formEnds.begin(), m_formEnds.end(), from);
-        if (end == m_formEnds.end() || *end >= from + piece.length)
-            return;
+        if (end == m_formEnds.end() || *end >= from + source.length)
+            return {};
         std::string before = decodedText(m_source.substr(from, *end - from));
-        std::string_view data = candidate.text->data();
-        if (before.empty() || data.substr(0, before.size()) != before ||
-            candidate.text->parent() != candidate.form->parent())
+        return text.substr(0, before.size()) == before ? before : std::string();
+    }
+
+    void returnTextToForm(const TextAfterForm& candidate) {
+        std::string before = textBeforeFormEnd(candidate.source, candidate.text->data());
+        if (before.empty() || candidate.text->parent() != candidate.form->parent())
             return;
         candidate.form->adoptChild(m_arena.make<Text>(m_arena, m_arena.copy(before)));
-        std::string rest(data.substr(before.size()));
+        std::string rest(candidate.text->data().substr(before.size()));
         if (rest.empty() && candidate.text->parent())
             candidate.text->remove();
         else
@@ -331,6 +366,114 @@ private:
         if (known)
             m_htmlNames[element.tag] = &interned;
         return interned;
+    }
+
+    // Whether the parser's children read as ours. Neighbouring texts of ours are written as
+    // one, which the parser reads as one. Where the parser had a text follow a form, the
+    // conversion may have put the start of the text into the form, as its last child.
+    bool childrenMatch(const GumboVector& children, std::span<Node* const> ours,
+                       bool insideTemplate, bool textOnly) {
+        std::size_t j = 0;
+        for (unsigned i = 0; i < children.length; ++i) {
+            const auto& child = *static_cast<const GumboNode*>(children.data[i]);
+            if (!isElementNode(child)) {
+                if (textOnly || child.type == GUMBO_NODE_COMMENT || child.type == GUMBO_NODE_CDATA)
+                    noteOpaque(child.v.text.original_text);
+                bool same =
+                    child.type == GUMBO_NODE_COMMENT
+                        ? j < ours.size() && ours[j]->kind() == Node::Kind::Comment &&
+                              static_cast<const Comment&>(*ours[j++]).data() == child.v.text.text
+                        : textRunMatches(ours, j, child.v.text.text);
+                if (!same)
+                    return false;
+                continue;
+            }
+            if (j == ours.size() || !ours[j]->isElement())
+                return false;
+            const auto& element = static_cast<const Element&>(*ours[j++]);
+            const auto* next = i + 1 < children.length
+                                   ? static_cast<const GumboNode*>(children.data[i + 1])
+                                   : nullptr;
+            if (!next || !isTextAfterForm(child, *next) || m_formEndTokens.empty()) {
+                if (!elementMatches(child, element, insideTemplate, 0))
+                    return false;
+                continue;
+            }
+            std::string_view taken = textTaken(child, element);
+            if (!elementMatches(child, element, insideTemplate, taken.empty() ? 0 : 1))
+                return false;
+            ++i;
+            std::string_view text = next->v.text.text;
+            m_takenTexts.push_back({next->v.text.original_text, text, taken});
+            if (text.substr(0, taken.size()) != taken)
+                return false;
+            std::string_view rest = text.substr(taken.size());
+            if (!(rest.empty() && !taken.empty()) && !textRunMatches(ours, j, rest))
+                return false; // the text stays after the form, all of it or what is left
+        }
+        return j == ours.size();
+    }
+
+    // Whether ours, from j on, holds a run of texts that reads as text; moves j past it.
+    static bool textRunMatches(std::span<Node* const> ours, std::size_t& j, std::string_view text) {
+        std::size_t start = j;
+        for (; j < ours.size() && ours[j]->kind() == Node::Kind::Text; ++j) {
+            std::string_view piece = static_cast<const Text&>(*ours[j]).data();
+            if (text.substr(0, piece.size()) != piece)
+                return false;
+            text.remove_prefix(piece.size());
+        }
+        return j > start && text.empty();
+    }
+
+    // The text that our form holds at its end beyond the parser's children of it.
+    static std::string_view textTaken(const GumboNode& parserForm, const Element& form) {
+        auto children = form.children();
+        if (children.size() != parserForm.v.element.children.length + 1 ||
+            children.back()->kind() != Node::Kind::Text)
+            return {};
+        return static_cast<const Text&>(*children.back()).data();
+    }
+
+    // ours may hold taken more children at its end, which the caller compares.
+    bool elementMatches(const GumboNode& node, const Element& ours, bool insideTemplate,
+                        std::size_t taken) {
+        const GumboElement& source = node.v.element;
+        if (&nameOf(source) != &ours.name() || !attributesMatch(source, ours))
+            return false;
+        noteOpaque(source.original_tag);
+        noteFormEvent(node, const_cast<Element*>(&ours), insideTemplate);
+        bool template_ = insideTemplate || node.type == GUMBO_NODE_TEMPLATE;
+        if (m_depth + 1 >= kDeepestNesting)
+            return false;
+        ++m_depth;
+        if (!childrenMatch(source.children, ours.children().first(ours.childCount() - taken),
+                           template_, ours.holdsTextOnly()))
+            return false;
+        --m_depth;
+        return !ours.is("script") || !swallowsItsEndTag(ours);
+    }
+
+    // The attributes that the conversion keeps, in their order: the first of each name, none
+    // without a name.
+    bool attributesMatch(const GumboElement& source, const Element& ours) {
+        auto kept = ours.attributes();
+        std::size_t matched = 0;
+        for (unsigned i = 0; i < source.attributes.length; ++i) {
+            const auto& attribute = *static_cast<const GumboAttribute*>(source.attributes.data[i]);
+            const std::string& name = attributeName(attribute, m_arena.names());
+            if (name.empty() ||
+                std::any_of(kept.begin(), kept.begin() + matched,
+                            [&name](const Attribute& earlier) {
+                                return sys::text::equalIgnoringAsciiCase(earlier.name(), name);
+                            }))
+                continue;
+            if (matched == kept.size() || &kept[matched].name() != &name ||
+                kept[matched].value() != attribute.value)
+                return false;
+            ++matched;
+        }
+        return matched == kept.size();
     }
 
     // The element alone, without its content.
@@ -477,14 +620,20 @@ private:
         return result;
     }
 
-    // A script cut off inside a nested "<script" of a comment gets the comment's close, so
-    // that its end tag, once written, ends it again when the page is read back.
-    void closeNestedScript(Element& script) {
+    // Whether a script's text stops inside a nested "<script" of a comment, so that its own
+    // end tag, once written, would be read as text.
+    static bool swallowsItsEndTag(const Element& script) {
         std::string text;
         for (const Node* child : script.children())
             if (child->kind() == Node::Kind::Text)
                 text += static_cast<const Text&>(*child).data();
-        if (RawText::check("script", text) == RawText::Fit::SwallowsItsEndTag)
+        return RawText::check("script", text) == RawText::Fit::SwallowsItsEndTag;
+    }
+
+    // Such a script gets the comment's close, so that its end tag ends it again when the page
+    // is read back.
+    void closeNestedScript(Element& script) {
+        if (swallowsItsEndTag(script))
             script.adoptChild(m_arena.make<Text>(m_arena, m_arena.copy("-->")));
     }
 
@@ -499,39 +648,52 @@ private:
     std::vector<std::pair<std::size_t, std::size_t>> m_opaque;
     std::vector<FormEvent> m_formEvents;
     std::vector<TextAfterForm> m_textAfterForms;
+    std::vector<TakenText> m_takenTexts;
     std::vector<std::size_t> m_formEnds;
 };
 
-bool readsBackAs(const Doctype& doctype, const GumboDocument& original) {
-    std::string markup = doctype.markup();
-    GumboParse parse(markup, kGumboDefaultOptions);
-    const GumboDocument& again = parse.output().document->v.document;
-    return again.has_doctype && again.doc_type_quirks_mode == original.doc_type_quirks_mode &&
-           doctype.name() == again.name && doctype.publicId() == again.public_identifier &&
-           doctype.systemId() == again.system_identifier;
+// The form in which the page's doctype is written so that it reads back as the same
+// declaration, putting the page into the same rendering mode.
+Doctype::Form doctypeForm(const GumboDocument& document) {
+    for (Doctype::Form form :
+         {Doctype::Form::Plain, Doctype::Form::EmptySystem, Doctype::Form::ForcedQuirks}) {
+        std::string markup = Doctype::markup(document.name, document.public_identifier,
+                                             document.system_identifier, form);
+        GumboParse parse(markup, kGumboDefaultOptions);
+        const GumboDocument& again = parse.output().document->v.document;
+        if (again.has_doctype && again.doc_type_quirks_mode == document.doc_type_quirks_mode &&
+            std::string_view(document.name) == again.name &&
+            std::string_view(document.public_identifier) == again.public_identifier &&
+            std::string_view(document.system_identifier) == again.system_identifier)
+            return form;
+    }
+    return Doctype::Form::Plain;
 }
 
 Doctype* makeDoctype(const GumboDocument& document, NodeArena& arena) {
     auto* doctype = arena.make<Doctype>(arena, arena.copy(document.name),
                                         arena.copy(document.public_identifier),
                                         arena.copy(document.system_identifier));
-    for (Doctype::Form form :
-         {Doctype::Form::Plain, Doctype::Form::EmptySystem, Doctype::Form::ForcedQuirks}) {
-        doctype->setForm(form);
-        if (readsBackAs(*doctype, document))
-            return doctype;
-    }
-    doctype->setForm(Doctype::Form::Plain);
+    doctype->setForm(doctypeForm(document));
     return doctype;
 }
 
+// Whether ours is the doctype that the page's declaration gives.
+bool doctypeMatches(const Node& ours, const GumboDocument& document) {
+    if (ours.kind() != Node::Kind::Doctype)
+        return false;
+    const auto& doctype = static_cast<const Doctype&>(ours);
+    return doctype.name() == document.name && doctype.publicId() == document.public_identifier &&
+           doctype.systemId() == document.system_identifier &&
+           doctype.form() == doctypeForm(document);
+}
+
 // Where the doctype stood among the page's leading comments: after those that start before it.
-std::size_t doctypePosition(std::string_view source, const GumboNode& document,
-                            const std::vector<Node*>& nodes) {
+std::size_t doctypePosition(std::string_view source, const GumboNode& document) {
     const GumboVector& children = document.v.document.children;
     std::size_t searchFrom = 0;
     std::size_t position = 0;
-    for (unsigned i = 0; i < children.length && i < nodes.size(); ++i) {
+    for (unsigned i = 0; i < children.length; ++i) {
         const auto& child = *static_cast<const GumboNode*>(children.data[i]);
         if (child.type != GUMBO_NODE_COMMENT)
             break;
@@ -589,15 +751,33 @@ std::vector<FormAssociation> HtmlParser::parseDocument(std::string_view html, No
     TreeBuilder builder(html, root.arena());
     std::vector<Node*> nodes = builder.convertChildren(document);
     if (document.v.document.has_doctype) {
-        std::size_t at = doctypePosition(html, document, nodes);
+        std::size_t at = doctypePosition(html, document);
         nodes.insert(nodes.begin() + static_cast<std::ptrdiff_t>(at),
                      makeDoctype(document.v.document, root.arena()));
     }
-    builder.finish();
+    builder.findFormEnds();
+    builder.returnTextToForms();
     root.reserveChildren(nodes.size());
     for (Node* node : nodes)
         root.adoptChild(node);
     return builder.formAssociations();
+}
+
+bool HtmlParser::readsBackAs(std::string_view html, const Node& root) {
+    GumboParse parse(html, kGumboDefaultOptions);
+    const GumboNode& document = *parse.output().document;
+    TreeBuilder builder(html, root.arena());
+    std::vector<Node*> ours(root.children().begin(), root.children().end());
+    if (document.v.document.has_doctype) {
+        std::size_t at = doctypePosition(html, document);
+        if (at >= ours.size() || !doctypeMatches(*ours[at], document.v.document))
+            return false;
+        ours.erase(ours.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+    if (!builder.childrenMatch(document, ours))
+        return false;
+    builder.findFormEnds();
+    return builder.formsHoldTheirText() && builder.formAssociations().empty();
 }
 
 std::vector<std::shared_ptr<Node>> HtmlParser::parseFragment(std::string_view html,
@@ -612,7 +792,8 @@ std::vector<std::shared_ptr<Node>> HtmlParser::parseFragment(std::string_view ht
     std::vector<std::shared_ptr<Node>> nodes;
     for (Node* node : builder.convertChildren(*parse.output().root))
         nodes.push_back(node->handle());
-    builder.finish();
+    builder.findFormEnds();
+    builder.returnTextToForms();
     // Inside a form the parser's form pointer is set, so it drops the start tag of another
     // form (its end tag, without an open form of its own, is dropped as well).
     FormOwnerFixup::flattenNestedForms(nodes, context.isForm() || context.nearestForm()

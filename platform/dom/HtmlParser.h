@@ -23,6 +23,11 @@ public:
     // Parses a whole page into root (a new document's, still empty); gives the fields tied to
     // forms that do not hold them, in document order of the fields.
     static std::vector<FormAssociation> parseDocument(std::string_view html, Node& root);
+    // Whether html, read as a whole page, gives a tree like root's, and nothing that reading a
+    // page changes afterwards (no field tied to a form that does not hold it). It takes the
+    // parser's work alone: no second tree is built. It may say no where the tree would come
+    // out the same after all (nesting below the deepest level, say); its yes is always right.
+    static bool readsBackAs(std::string_view html, const Node& root);
     // The markup parsed as the content of context would be; the nodes come back detached.
     static std::vector<std::shared_ptr<Node>> parseFragment(std::string_view html,
                                                             const Element& context);

@@ -32,6 +32,8 @@ std::string upper(std::string_view s);
 std::string lower(std::string_view s);
 // Only "A" to "Z" lowered, as markup names and charset labels compare.
 std::string lowerAscii(std::string_view s);
+// Equal with only "A" to "Z" taken for their lower case.
+bool equalIgnoringAsciiCase(std::string_view a, std::string_view b);
 bool equal(std::string_view a, std::string_view b, Compare compare);
 
 // Removes blanks (spaces only, not tabs or line ends) from both ends / the start / the end.

@@ -144,5 +144,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         writeMarkup(document, data[k], data[k + 4], fragment.substr(from, to - from));
     }
     checkRoundTrip(document->serialize());
+    // The edited page itself, saved, reads back as saved.
+    std::string saved = document->serializeForSaving();
+    require(dom::Document::parse(saved)->serialize() == saved, "edited page saved", input);
     return 0;
 }
