@@ -315,11 +315,17 @@ int Document::sourceIndexOf(const Element& element) const {
 
 namespace {
 
-bool isInside(const Element& element, const Element& ancestor) {
-    for (const Node* up = element.parent(); up; up = up->parent())
-        if (up == &ancestor)
-            return true;
-    return false;
+// The fields below node whose nearest form is not below node, in document order.
+void collectFields(const Node& node, std::vector<Element*>& out) {
+    for (Node* child : node.children()) {
+        if (!child->isElement())
+            continue;
+        auto* element = static_cast<Element*>(child);
+        if (element->isFormField())
+            out.push_back(element);
+        if (!element->isForm())
+            collectFields(*element, out);
+    }
 }
 
 } // namespace
@@ -328,16 +334,10 @@ const std::vector<Element*>& Document::fieldsOf(const Element& form) const {
     auto found = m_formFields.find(&form);
     if (found != m_formFields.end())
         return found->second;
-    // The form's descendants follow it in document order, one after the other.
+    // Walked below the form alone, so that an edit elsewhere on a large page costs nothing here.
     std::vector<Element*> fields;
-    const auto& order = elementsInOrder();
-    const int formIndex = sourceIndexOf(form);
-    for (size_t i = static_cast<size_t>(formIndex + 1); formIndex >= 0 && i < order.size(); ++i) {
-        if (!isInside(*order[i], form))
-            break;
-        if (order[i]->isFieldOf(form))
-            fields.push_back(order[i]);
-    }
+    if (&form.top() == m_root)
+        collectFields(form, fields);
     return m_formFields.emplace(&form, std::move(fields)).first->second;
 }
 

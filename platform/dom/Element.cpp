@@ -28,14 +28,29 @@ void collectPlaintext(const Node& node, std::vector<const Element*>& out) {
         collectPlaintext(*child, out);
 }
 
+// The last element of the tree below node, in document order: the last of the last.
+const Element* lastElementBelow(const Node& node) {
+    const Element* last = nullptr;
+    for (const Node* at = &node; at;) {
+        auto children = at->children();
+        auto child = std::find_if(children.rbegin(), children.rend(),
+                                  [](const Node* child) { return child->isElement(); });
+        if (child == children.rend())
+            break;
+        last = static_cast<const Element*>(*child);
+        at = last;
+    }
+    return last;
+}
+
 // The PLAINTEXT elements of the tree that holds node. In a page there is one at most, and it
 // is the last element: nothing is ever let stand after one.
 std::vector<const Element*> plaintextOfTree(const Node& node) {
     std::vector<const Element*> found;
-    if (auto document = node.ownerDocument()) {
-        const auto& elements = document->elementsInOrder();
-        if (!elements.empty() && elements.back()->is("plaintext"))
-            found.push_back(elements.back());
+    if (node.ownerDocument()) {
+        const Element* last = lastElementBelow(node.top());
+        if (last && last->is("plaintext"))
+            found.push_back(last);
     } else {
         collectPlaintext(node.top(), found);
     }
