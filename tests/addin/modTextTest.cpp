@@ -1,8 +1,8 @@
 #include "addin/modText.h"
 
 #include "platform/sys/Shell.h"
+#include "tests/platform/editor/ScratchFolder.h"
 #include "tests/platform/sys/ErrorNumber.h"
-#include "tests/platform/sys/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -47,9 +47,9 @@ TEST(ModText, TextBetweenTakesTheFirstStartMarkAndTheNextEndMark) {
 }
 
 TEST(ModText, FileExistsAnswersOnlyForAMissingFileAndReadFileGivesTheWholeFile) {
-    TempFolder dir;
-    dir.writeRaw("here.txt", "x");
-    std::filesystem::create_directory(dir.native("Folder"));
+    ScratchFolder dir;
+    dir.write("here.txt", "x");
+    std::filesystem::create_directory(dir.path("Folder"));
     EXPECT_TRUE(FileExists(dir.windows("here.txt")));
     EXPECT_TRUE(FileExists(dir.windows("HERE.TXT")));
     EXPECT_FALSE(FileExists(dir.windows("missing.txt")));
@@ -57,13 +57,13 @@ TEST(ModText, FileExistsAnswersOnlyForAMissingFileAndReadFileGivesTheWholeFile) 
     EXPECT_EQ(errorNumberOf([&] { FileExists(dir.windows("NoFolder\\here.txt")); }), 76);
     EXPECT_EQ(errorNumberOf([&] { FileExists(dir.windows("Folder")); }), 75);
 
-    dir.writeRaw("desc.txt", "Caf\xE9 \x96 \x80"
-                             "5\r\nline two\r\n");
+    dir.write("desc.txt", "Caf\xE9 \x96 \x80"
+                          "5\r\nline two\r\n");
     EXPECT_EQ(ReadFile(dir.windows("desc.txt")), "Café – €5\r\nline two\r\n");
-    dir.writeRaw("empty.txt", "");
+    dir.write("empty.txt", "");
     EXPECT_EQ(ReadFile(dir.windows("empty.txt")), "");
     EXPECT_EQ(ReadFile(dir.windows("missing.txt")), "");
-    EXPECT_FALSE(std::filesystem::exists(dir.native("missing.txt"))); // opening created nothing
+    EXPECT_FALSE(std::filesystem::exists(dir.path("missing.txt"))); // opening created nothing
     EXPECT_EQ(errorNumberOf([&] { ReadFile(dir.windows("NoFolder\\x.txt")); }), 76);
 }
 

@@ -4,7 +4,7 @@
 #include "colorpicker/VadiduLibColor.h"
 #include "platform/sys/App.h"
 #include "platform/sys/RandomFile.h"
-#include "tests/platform/sys/TempFolder.h"
+#include "tests/platform/editor/ScratchFolder.h"
 
 #include <filesystem>
 
@@ -53,13 +53,13 @@ protected:
 
     zirirur::AZColorBox& box() { return *selector.box; }
 
-    TempFolder folder;
+    ScratchFolder folder;
     ColorBoxForm selector;
 };
 
 TEST_F(CustomPaletteFileTest, TheDefaultPaletteIs512BytesAsFixedAndNamesGetTheExtension) {
     save("pal");
-    const std::string bytes = folder.readRaw("pal.axp");
+    const std::string bytes = folder.read("pal.axp");
     ASSERT_EQ(bytes.size(), 512u);
     EXPECT_EQ(bytes.substr(0, 16), std::string("\xFF\0\0\0\0\0\0\0\xF0\0\0\0\x78\0\0\0", 16));
     EXPECT_EQ(bytes, defaultPalette());
@@ -71,16 +71,16 @@ TEST_F(CustomPaletteFileTest, TheDefaultPaletteIs512BytesAsFixedAndNamesGetTheEx
     save("dots.");
     save("pal.txt");
     for (const char* made : {"PAL.AXP.axp", "dots.axp", "pal.txt.axp"})
-        EXPECT_EQ(folder.readRaw(made), defaultPalette()) << made;
+        EXPECT_EQ(folder.read(made), defaultPalette()) << made;
 }
 
 TEST_F(CustomPaletteFileTest, ASaveAndALoadRoundTripAndALongerFileKeepsItsTail) {
     box().AddHTMLToCustom("#123456", 0);
     box().AddHTMLToCustom("#FEDCBA", 30);
     const std::string tail(88, 'x');
-    folder.writeRaw("long.axp", std::string(512, 'o') + tail);
+    folder.write("long.axp", std::string(512, 'o') + tail);
     save("long.axp");
-    const std::string saved = folder.readRaw("long.axp");
+    const std::string saved = folder.read("long.axp");
     ASSERT_EQ(saved.size(), 600u);
     EXPECT_EQ(saved.substr(512), tail);
     EXPECT_EQ(saved.substr(0, 16),
@@ -100,7 +100,7 @@ TEST_F(CustomPaletteFileTest, ASaveAndALoadRoundTripAndALongerFileKeepsItsTail) 
     EXPECT_EQ(other.box->ActiveText(), "Custom"); // names are not stored
     driver().queueFileChoice("again.axp");
     driver().selectRow("DropPal", -1, "Save Custom");
-    EXPECT_EQ(folder.readRaw("again.axp"), saved.substr(0, 512));
+    EXPECT_EQ(folder.read("again.axp"), saved.substr(0, 512));
     other.form.unload();
 }
 
@@ -109,10 +109,10 @@ TEST_F(CustomPaletteFileTest, BadFilesAreRefusedWholeWithAMessageAndCancelDoesNo
     outOfRange.replace(16 * 5 + 4, 4, record(0, 2147483647, 0, 0).substr(4, 4)); // a hue
     std::string negative = defaultPalette();
     negative.replace(16 * 31 + 12, 4, record(0, 0, 0, -1).substr(12, 4)); // a luminance
-    folder.writeRaw("short.axp", defaultPalette().substr(0, 500));
-    folder.writeRaw("hue.axp", outOfRange);
-    folder.writeRaw("lum.axp", negative);
-    std::filesystem::create_directory(folder.native("folder.axp"));
+    folder.write("short.axp", defaultPalette().substr(0, 500));
+    folder.write("hue.axp", outOfRange);
+    folder.write("lum.axp", negative);
+    std::filesystem::create_directory(folder.path("folder.axp"));
     box().AddHTMLToCustom("#123456", 0);
     for (const char* bad : {"short.axp", "hue.axp", "lum.axp", "missing.axp", "folder.axp"}) {
         driver().clearTranscript();
@@ -124,8 +124,8 @@ TEST_F(CustomPaletteFileTest, BadFilesAreRefusedWholeWithAMessageAndCancelDoesNo
         EXPECT_EQ(selector.pixel(mainCell(0)), "#123456") << bad; // no cell changed
         EXPECT_EQ(selector.pixel(mainCell(5)), "#FFE000") << bad;
     }
-    EXPECT_FALSE(std::filesystem::exists(folder.native("missing.axp"))); // nothing made
-    EXPECT_EQ(folder.readRaw("short.axp").size(), 500u);
+    EXPECT_FALSE(std::filesystem::exists(folder.path("missing.axp"))); // nothing made
+    EXPECT_EQ(folder.read("short.axp").size(), 500u);
 
     // A save that cannot write says so; a cancelled dialog does and shows nothing.
     driver().clearTranscript();

@@ -1,8 +1,8 @@
 #include "platform/gfx/Surface.h"
 #include "platform/gfx/Color.h"
 
+#include "tests/platform/editor/ScratchFolder.h"
 #include "tests/platform/sys/ErrorNumber.h"
-#include "tests/platform/sys/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -46,14 +46,14 @@ TEST(Surface, BoxesOutlineAndFillAsAskedAndDrawingOffTheSurfaceIsClipped) {
 }
 
 TEST(Surface, PngExportReadsBackTheSamePixels) {
-    TempFolder folder;
+    ScratchFolder folder;
     gfx::Surface surface(7, 5, 0x00FFFFFF);
     surface.setPixel(0, 0, gfx::rgb(255, 0, 0));
     surface.setPixel(6, 4, gfx::rgb(0, 0, 255));
     surface.line(0, 2, 6, 2, gfx::rgb(1, 2, 3));
-    surface.savePng(folder.native("face.png"));
+    surface.savePng(folder.path("face.png"));
 
-    const gfx::Surface back = gfx::Surface::loadPng(folder.native("face.png"));
+    const gfx::Surface back = gfx::Surface::loadPng(folder.path("face.png"));
     ASSERT_EQ(back.width(), 7);
     ASSERT_EQ(back.height(), 5);
     EXPECT_EQ(back.pixels(), surface.pixels());
@@ -62,13 +62,13 @@ TEST(Surface, PngExportReadsBackTheSamePixels) {
 }
 
 TEST(Surface, PngFailuresRaiseErrorsInsteadOfCrashing) {
-    TempFolder folder;
-    EXPECT_EQ(errorNumberOf([&] { gfx::Surface::loadPng(folder.native("missing.png")); }), 53);
-    folder.writeRaw("fake.png", "this is no picture");
-    EXPECT_EQ(errorNumberOf([&] { gfx::Surface::loadPng(folder.native("fake.png")); }), 481);
+    ScratchFolder folder;
+    EXPECT_EQ(errorNumberOf([&] { gfx::Surface::loadPng(folder.path("missing.png")); }), 53);
+    folder.write("fake.png", "this is no picture");
+    EXPECT_EQ(errorNumberOf([&] { gfx::Surface::loadPng(folder.path("fake.png")); }), 481);
     gfx::Surface surface(2, 2);
-    EXPECT_NE(errorNumberOf([&] { surface.savePng(folder.native("no/such/folder/x.png")); }), 0);
-    EXPECT_NE(errorNumberOf([&] { gfx::Surface().savePng(folder.native("empty.png")); }), 0);
+    EXPECT_NE(errorNumberOf([&] { surface.savePng(folder.path("no/such/folder/x.png")); }), 0);
+    EXPECT_NE(errorNumberOf([&] { gfx::Surface().savePng(folder.path("empty.png")); }), 0);
 }
 
 } // namespace

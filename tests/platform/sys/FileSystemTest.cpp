@@ -1,7 +1,8 @@
 #include "platform/sys/FileSystem.h"
 
+#include "platform/sys/RandomFile.h"
+#include "tests/platform/editor/ScratchFolder.h"
 #include "tests/platform/sys/ErrorNumber.h"
-#include "tests/platform/sys/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -21,38 +22,41 @@ TEST(SysFileSystem, MapsWindowsPathsOntoTheOneRoot) {
     EXPECT_EQ(FileSystem::nativePath("zr-none\\x"), "zr-none/x");
     EXPECT_EQ(FileSystem::windowsPath("/tmp/a b/c.htm"), "C:\\tmp\\a b\\c.htm");
 
-    TempFolder dir;
+    ScratchFolder dir;
     FileSystem::makeFolder(dir.windows("Sub"));
     FileSystem::writeBytes(dir.windows("Sub\\f.txt"), "x");
-    EXPECT_EQ(dir.readRaw("Sub/f.txt"), "x");
-    EXPECT_TRUE(FileSystem::fileExists(dir.native("Sub/f.txt")));
+    EXPECT_EQ(dir.read("Sub/f.txt"), "x");
+    EXPECT_TRUE(FileSystem::fileExists(dir.path("Sub/f.txt")));
     EXPECT_TRUE(FileSystem::folderExists(dir.windows("Sub\\")));
     EXPECT_FALSE(FileSystem::fileExists(dir.windows("Sub")));
     EXPECT_FALSE(FileSystem::folderExists(dir.windows("Sub\\f.txt")));
 }
 
 TEST(SysFileSystem, NamesCompareWithoutRegardToCase) {
-    TempFolder dir;
+    ScratchFolder dir;
     FileSystem::makeFolder(dir.windows("FormFavs"));
-    dir.writeRaw("FormFavs/My Form.ffv", "old");
+    dir.write("FormFavs/My Form.ffv", "old");
     EXPECT_TRUE(FileSystem::fileExists(dir.windows("formfavs\\MY FORM.FFV")));
     EXPECT_EQ(FileSystem::readBytes(dir.windows("FORMFAVS\\my form.ffv")), "old");
 
-    // Writing under another case replaces the existing file instead of adding a second one.
+    // Writing or copying under another case replaces the existing file instead of adding a
+    // second one.
     FileSystem::writeBytes(dir.windows("formfavs\\my form.FFV"), "new");
+    EXPECT_EQ(dir.read("FormFavs/My Form.ffv"), "new");
     FileSystem::writeBytes(dir.windows("FORMFAVS\\Other.ffv"), "x");
-    EXPECT_EQ(FileSystem::list(dir.windows("FormFavs"), EntryKind::File),
+    FileSystem::copyFile(dir.windows("FormFavs\\Other.ffv"), dir.windows("formfavs\\MY FORM.ffv"));
+    EXPECT_EQ(FileSystem::list(dir.windows("formFAVS"), EntryKind::File),
               (std::vector<std::string>{"My Form.ffv", "Other.ffv"}));
-    EXPECT_EQ(dir.readRaw("FormFavs/My Form.ffv"), "new");
+    EXPECT_EQ(dir.read("FormFavs/My Form.ffv"), "x");
     EXPECT_EQ(FileSystem::list(dir.windows(), EntryKind::Folder),
               std::vector<std::string>{"FormFavs"});
 }
 
 TEST(SysFileSystem, FailuresCarryTheirErrorNumbers) {
-    TempFolder dir;
-    dir.writeRaw("a.txt", "a");
+    ScratchFolder dir;
+    dir.write("a.txt", "a");
     FileSystem::makeFolder(dir.windows("Full"));
-    dir.writeRaw("Full/x", "x");
+    dir.write("Full/x", "x");
     auto at = [&](const std::string& name) { return dir.windows(name); };
 
     EXPECT_EQ(errorNumberOf([&] { FileSystem::openForInput(at("missing.txt")); }), 53);
@@ -72,6 +76,17 @@ TEST(SysFileSystem, FailuresCarryTheirErrorNumbers) {
     EXPECT_EQ(errorNumberOf([&] { FileSystem::removeFolder(at("Nope")); }), 76);
     EXPECT_EQ(errorNumberOf([&] { FileSystem::list(at("Nope"), EntryKind::File); }), 76);
     EXPECT_EQ(errorNumberOf([&] { FileSystem::readAt(at("missing"), 0, 16); }), 53);
+    // A folder where a store's file should be: the superuser reads any file, so a folder
+    // stands for a file that cannot be opened.
+    EXPECT_EQ(errorNumberOf([&] { FileSystem::openForInput(at("Full")); }), 75) << "not 53";
+    EXPECT_EQ(errorNumberOf([&] { FileSystem::readLines(at("Full")); }), 75);
+    EXPECT_EQ(errorNumberOf([&] { FileSystem::readText(at("Full")); }), 75);
+    EXPECT_EQ(errorNumberOf([&] { FileSystem::appendText(at("Full"), "x"); }), 75);
+    EXPECT_EQ(errorNumberOf([&] { FileSystem::writeText(at("Full"), "x"); }), 75);
+    EXPECT_EQ(errorNumberOf([&] { FileSystem::deleteFile(at("Full")); }), 75);
+    EXPECT_EQ(errorNumberOf([&] { FileSystem::copyFile(at("Full"), at("c")); }), 75);
+    EXPECT_EQ(errorNumberOf([&] { sys::RandomFile(at("Full"), 16); }), 75);
+    EXPECT_TRUE(FileSystem::folderExists(at("Full")));
 
     try {
         FileSystem::readBytes(at("missing.txt"));
@@ -81,54 +96,66 @@ TEST(SysFileSystem, FailuresCarryTheirErrorNumbers) {
     }
 
     if (::geteuid() != 0) { // permissions do not bind the superuser
-        ::chmod(dir.native("a.txt").c_str(), 0);
+        ::chmod(dir.path("a.txt").c_str(), 0);
         EXPECT_EQ(errorNumberOf([&] { FileSystem::openForInput(at("a.txt")); }), 70);
     }
 }
 
 TEST(SysFileSystem, TextFilesAreWindows1252OnDisk) {
-    TempFolder dir;
-    dir.writeRaw("in.txt", "caf\xE9 \x80 \x93quoted\x94\r\n");
+    ScratchFolder dir;
+    dir.write("in.txt", "caf\xE9 \x80 \x93quoted\x94\r\n");
     EXPECT_EQ(FileSystem::readText(dir.windows("in.txt")), "café € “quoted”\r\n");
 
     FileSystem::writeText(dir.windows("out.txt"), "naïve € → ok");
-    EXPECT_EQ(dir.readRaw("out.txt"), "na\xEFve \x80 ? ok");
+    EXPECT_EQ(dir.read("out.txt"), "na\xEFve \x80 ? ok");
     FileSystem::appendText(dir.windows("out.txt"), "é");
     FileSystem::appendText(dir.windows("new.txt"), "é");
-    EXPECT_EQ(dir.readRaw("out.txt"), "na\xEFve \x80 ? ok\xE9");
-    EXPECT_EQ(dir.readRaw("new.txt"), "\xE9");
+    EXPECT_EQ(dir.read("out.txt"), "na\xEFve \x80 ? ok\xE9");
+    EXPECT_EQ(dir.read("new.txt"), "\xE9");
     FileSystem::writeText(dir.windows("out.txt"), "");
-    EXPECT_EQ(dir.readRaw("out.txt"), "");
+    EXPECT_EQ(dir.read("out.txt"), "");
 }
 
 TEST(SysFileSystem, ReadsLinesEndedByCrOrCrLf) {
-    TempFolder dir;
-    dir.writeRaw("index.dat", "Header\r\r\n[a]\xE9\r\r\nLF\nstays\rlast");
+    ScratchFolder dir;
+    dir.write("index.dat", "Header\r\r\n[a]\xE9\r\r\nLF\nstays\rlast");
     EXPECT_EQ(FileSystem::readLines(dir.windows("index.dat")),
               (std::vector<std::string>{"Header", "", "[a]é", "", "LF\nstays", "last"}));
-    dir.writeRaw("end.dat", "one\r\n\r\n");
+    dir.write("end.dat", "one\r\n\r\n");
     EXPECT_EQ(FileSystem::readLines(dir.windows("end.dat")), (std::vector<std::string>{"one", ""}));
-    dir.writeRaw("empty.dat", "");
+    dir.write("empty.dat", "");
     EXPECT_TRUE(FileSystem::readLines(dir.windows("empty.dat")).empty());
+
+    // Every byte but the line ends comes back from a read and a rewrite as it was, the five
+    // that Windows-1252 leaves undefined included.
+    std::string bytes;
+    for (int b = 1; b < 256; ++b)
+        if (b != '\r' && b != '\n')
+            bytes += static_cast<char>(b);
+    dir.write("all.dat", bytes + "\r\r\n");
+    const std::vector<std::string> lines = FileSystem::readLines(dir.windows("all.dat"));
+    ASSERT_EQ(lines.size(), 2u);
+    FileSystem::replaceText(dir.windows("all.dat"), lines[0] + "\r\r\n");
+    EXPECT_EQ(dir.read("all.dat"), bytes + "\r\r\n");
 }
 
 TEST(SysFileSystem, ReplacesAFileAtomically) {
-    TempFolder dir;
+    ScratchFolder dir;
     FileSystem::replaceText(dir.windows("formfav.dat"), "first é");
-    EXPECT_EQ(dir.readRaw("formfav.dat"), "first \xE9");
+    EXPECT_EQ(dir.read("formfav.dat"), "first \xE9");
 
-    dir.writeRaw("keep.dat", "old content that is longer");
-    ::chmod(dir.native("keep.dat").c_str(), 0640);
+    dir.write("keep.dat", "old content that is longer");
+    ::chmod(dir.path("keep.dat").c_str(), 0640);
     FileSystem::replaceBytes(dir.windows("KEEP.DAT"), "new");
-    EXPECT_EQ(dir.readRaw("keep.dat"), "new");
+    EXPECT_EQ(dir.read("keep.dat"), "new");
     struct stat st;
-    ASSERT_EQ(::stat(dir.native("keep.dat").c_str(), &st), 0);
+    ASSERT_EQ(::stat(dir.path("keep.dat").c_str(), &st), 0);
     EXPECT_EQ(st.st_mode & 0777, 0640u);
 
     // A read-only file is not replaced, by the superuser either.
-    ::chmod(dir.native("keep.dat").c_str(), 0444);
+    ::chmod(dir.path("keep.dat").c_str(), 0444);
     EXPECT_EQ(errorNumberOf([&] { FileSystem::replaceBytes(dir.windows("keep.dat"), "x"); }), 70);
-    EXPECT_EQ(dir.readRaw("keep.dat"), "new");
+    EXPECT_EQ(dir.read("keep.dat"), "new");
 
     // A read that would not end is cut off at its limit.
     EXPECT_EQ(FileSystem::readBytes(dir.windows("keep.dat"), 3), "new");
@@ -142,35 +169,35 @@ TEST(SysFileSystem, ReplacesAFileAtomically) {
     EXPECT_EQ(errorNumberOf([&] { FileSystem::replaceBytes(dir.windows("Folder"), "x"); }), 75);
     EXPECT_EQ(errorNumberOf([&] { FileSystem::replaceBytes(dir.windows("No\\x.dat"), "x"); }), 76);
     std::vector<std::string> entries;
-    for (const auto& entry : std::filesystem::directory_iterator(dir.native()))
+    for (const auto& entry : std::filesystem::directory_iterator(dir.path()))
         entries.push_back(entry.path().filename().string());
     std::sort(entries.begin(), entries.end());
     EXPECT_EQ(entries, (std::vector<std::string>{"Folder", "formfav.dat", "keep.dat"}));
 }
 
 TEST(SysFileSystem, ReplacingThroughALinkOrIntoAPipeKeepsThem) {
-    TempFolder dir;
-    dir.writeRaw("real.htm", "old");
-    ASSERT_EQ(::symlink("real.htm", dir.native("link.htm").c_str()), 0);
+    ScratchFolder dir;
+    dir.write("real.htm", "old");
+    ASSERT_EQ(::symlink("real.htm", dir.path("link.htm").c_str()), 0);
     FileSystem::replaceBytes(dir.windows("link.htm"), "new");
-    EXPECT_TRUE(std::filesystem::is_symlink(dir.native("link.htm")));
-    EXPECT_EQ(dir.readRaw("real.htm"), "new");
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path("link.htm")));
+    EXPECT_EQ(dir.read("real.htm"), "new");
 
     // A pipe is written into, not replaced by a plain file.
-    ASSERT_EQ(::mkfifo(dir.native("pipe").c_str(), 0600), 0);
+    ASSERT_EQ(::mkfifo(dir.path("pipe").c_str(), 0600), 0);
     std::string received;
-    std::thread reader([&] { received = dir.readRaw("pipe"); });
+    std::thread reader([&] { received = dir.read("pipe"); });
     FileSystem::replaceBytes(dir.windows("pipe"), "through the pipe");
     reader.join();
     EXPECT_EQ(received, "through the pipe");
-    EXPECT_TRUE(std::filesystem::is_fifo(dir.native("pipe")));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.path("pipe")));
 }
 
 TEST(SysFileSystem, RandomAccessKeepsTheRestOfTheFile) {
-    TempFolder dir;
-    dir.writeRaw("pal.axp", std::string(600, 'z'));
+    ScratchFolder dir;
+    dir.write("pal.axp", std::string(600, 'z'));
     FileSystem::writeAt(dir.windows("pal.axp"), 16, "0123456789abcdef");
-    std::string bytes = dir.readRaw("pal.axp");
+    std::string bytes = dir.read("pal.axp");
     EXPECT_EQ(bytes.size(), 600u);
     EXPECT_EQ(bytes.substr(14, 20), "zz0123456789abcdefzz");
     EXPECT_EQ(FileSystem::readAt(dir.windows("pal.axp"), 20, 4), "4567");
@@ -178,13 +205,42 @@ TEST(SysFileSystem, RandomAccessKeepsTheRestOfTheFile) {
     EXPECT_EQ(FileSystem::readAt(dir.windows("pal.axp"), 1000, 16), "");
 
     FileSystem::writeAt(dir.windows("new.axp"), 4, std::string("\x01\x00", 2));
-    EXPECT_EQ(dir.readRaw("new.axp"), std::string("\0\0\0\0\x01\0", 6));
+    EXPECT_EQ(dir.read("new.axp"), std::string("\0\0\0\0\x01\0", 6));
+
+    // Records of a fixed length by number, their numbers little endian: a record written keeps
+    // what lies beyond it, a shorter one the rest of its record.
+    {
+        sys::RandomFile file(dir.windows("pal.axp"), 16);
+        std::string record;
+        for (const std::int32_t value : {0x0000FF, -1, 240, 120})
+            sys::RandomFile::appendInt32(record, value);
+        file.put(record);
+        file.put(record);
+        file.put(2, std::string("\x05\0\0\0", 4));
+    }
+    bytes = dir.read("pal.axp");
+    EXPECT_EQ(bytes.size(), 600u);
+    EXPECT_EQ(bytes.substr(0, 16),
+              std::string("\xFF\0\0\0\xFF\xFF\xFF\xFF\xF0\0\0\0\x78\0\0\0", 16));
+    sys::RandomFile again(dir.windows("pal.axp"), 16);
+    EXPECT_EQ(sys::RandomFile::int32At(again.get(2), 0), 5);
+    EXPECT_EQ(sys::RandomFile::int32At(again.get(2), 4), -1);
+    EXPECT_EQ(again.get(), std::string(16, 'z')) << "the record after the last one read";
+
+    // A missing file is made empty; its records read as zeros.
+    sys::RandomFile fresh(dir.windows("none.axp"), 16);
+    EXPECT_TRUE(FileSystem::fileExists(dir.windows("none.axp")));
+    EXPECT_EQ(fresh.get(1), std::string(16, '\0'));
+    EXPECT_EQ(dir.read("none.axp"), "");
+    EXPECT_EQ(errorNumberOf([&] { fresh.get(0); }), 63);
+    EXPECT_EQ(errorNumberOf([&] { fresh.put(1, std::string(17, 'x')); }), 59);
+    EXPECT_EQ(errorNumberOf([&] { sys::RandomFile(dir.windows("No Folder\\p.axp"), 16); }), 76);
 }
 
 TEST(SysFileSystem, ListsCopiesAndDeletesFolderEntries) {
-    TempFolder dir;
+    ScratchFolder dir;
     for (const char* name : {"b.gif", "A.jpg", "noext", ".hidden", "c.txt"})
-        dir.writeRaw(name, name);
+        dir.write(name, name);
     FileSystem::makeFolder(dir.windows("Sub"));
     FileSystem::makeFolder(dir.windows(".cache"));
     EXPECT_EQ(FileSystem::list(dir.windows(), EntryKind::File),
@@ -193,7 +249,7 @@ TEST(SysFileSystem, ListsCopiesAndDeletesFolderEntries) {
 
     FileSystem::copyFile(dir.windows("A.jpg"), dir.windows("Sub\\copy.jpg"));
     FileSystem::copyFile(dir.windows("b.gif"), dir.windows("Sub\\copy.jpg")); // replaces
-    EXPECT_EQ(dir.readRaw("Sub/copy.jpg"), "b.gif");
+    EXPECT_EQ(dir.read("Sub/copy.jpg"), "b.gif");
 
     FileSystem::deleteFile(dir.windows("*.TXT"));
     EXPECT_FALSE(FileSystem::fileExists(dir.windows("c.txt")));
@@ -202,7 +258,7 @@ TEST(SysFileSystem, ListsCopiesAndDeletesFolderEntries) {
     EXPECT_EQ(FileSystem::list(dir.windows(), EntryKind::File), std::vector<std::string>{"noext"});
     FileSystem::deleteFile(dir.windows("*.*")); // takes names without an extension as well
     EXPECT_TRUE(FileSystem::list(dir.windows(), EntryKind::File).empty());
-    EXPECT_TRUE(FileSystem::fileExists(dir.native(".hidden")));
+    EXPECT_TRUE(FileSystem::fileExists(dir.path(".hidden")));
     EXPECT_EQ(errorNumberOf([&] { FileSystem::deleteFile(dir.windows("*.*")); }), 53);
 
     FileSystem::deleteFile(dir.windows("Sub\\copy.jpg"));

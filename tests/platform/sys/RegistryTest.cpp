@@ -1,7 +1,7 @@
 #include "platform/sys/Registry.h"
 
+#include "tests/platform/editor/ScratchFolder.h"
 #include "tests/platform/sys/ErrorNumber.h"
-#include "tests/platform/sys/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +15,7 @@ const std::string kConnect = kAddins + "\\Zirirur.Connect";
 } // namespace
 
 TEST(SysRegistry, KeepsKeysAndValuesAcrossInstances) {
-    TempFolder dir;
+    ScratchFolder dir;
     {
         Registry registry(dir.windows("registry.dat"));
         registry.setText(kConnect, "FriendlyName", "Dedarav Zirirur");
@@ -23,7 +23,7 @@ TEST(SysRegistry, KeepsKeysAndValuesAcrossInstances) {
         registry.setNumber(kConnect, "LoadBehavior", 3);
         registry.createKey(kAddins + "\\Other.Addin");
     }
-    Registry registry(dir.native("registry.dat"));
+    Registry registry(dir.path("registry.dat"));
     EXPECT_EQ(registry.text(kConnect, "FriendlyName"), "Dedarav Zirirur");
     EXPECT_EQ(registry.number(kConnect, "LoadBehavior"), 3u);
     // Names compare without regard to case and keep the spelling they were made with.
@@ -39,7 +39,7 @@ TEST(SysRegistry, KeepsKeysAndValuesAcrossInstances) {
     EXPECT_FALSE(registry.keyExists(kAddins + "\\Zirirur"));
 
     // A second instance on the same file sees changes at once and loses none of them.
-    Registry other(dir.native("registry.dat"));
+    Registry other(dir.path("registry.dat"));
     other.setNumber(kConnect, "LoadBehavior", 0);
     registry.setText(kConnect, "Extra", "x");
     EXPECT_EQ(other.text(kConnect, "Extra"), "x");
@@ -47,16 +47,16 @@ TEST(SysRegistry, KeepsKeysAndValuesAcrossInstances) {
 }
 
 TEST(SysRegistry, StoresAnyTextAndEveryNumber) {
-    TempFolder dir;
+    ScratchFolder dir;
     const std::string awkward = "\"quoted\" [brackets] 100% \\path\\ line\r\nbreak\ttab é€";
     {
-        Registry registry(dir.native("r.dat"));
+        Registry registry(dir.path("r.dat"));
         registry.setText("HKEY_CURRENT_USER\\Odd [key] %41", "na\"me\n", awkward);
         registry.setText("HKEY_CURRENT_USER\\Odd [key] %41", "", "");
         registry.setNumber("HKEY_CURRENT_USER\\Numbers", "max", 0xFFFFFFFFu);
         registry.setNumber("HKEY_CURRENT_USER\\Numbers", "zero", 0);
     }
-    Registry registry(dir.native("r.dat"));
+    Registry registry(dir.path("r.dat"));
     EXPECT_EQ(registry.text("HKEY_CURRENT_USER\\Odd [key] %41", "na\"me\n"), awkward);
     EXPECT_EQ(registry.text("HKEY_CURRENT_USER\\Odd [key] %41", ""), "");
     EXPECT_EQ(registry.number("HKEY_CURRENT_USER\\Numbers", "max"), 0xFFFFFFFFu);
@@ -66,8 +66,8 @@ TEST(SysRegistry, StoresAnyTextAndEveryNumber) {
 }
 
 TEST(SysRegistry, DeletesAndRefusesWhatIsMissing) {
-    TempFolder dir;
-    Registry registry(dir.native("r.dat"));
+    ScratchFolder dir;
+    Registry registry(dir.path("r.dat"));
     registry.setNumber(kConnect, "LoadBehavior", 3);
     registry.setText(kConnect + "\\Deeper", "x", "y");
     registry.setText(kAddins + "\\Zirirur.ConnectX", "x", "y"); // a sibling with a longer name
@@ -87,12 +87,12 @@ TEST(SysRegistry, DeletesAndRefusesWhatIsMissing) {
     EXPECT_FALSE(registry.keyExists(kConnect + "\\Deeper"));
     EXPECT_TRUE(registry.keyExists(kAddins + "\\Zirirur.ConnectX"));
     EXPECT_EQ(errorNumberOf([&] { registry.deleteKey(kConnect); }), 5);
-    EXPECT_EQ(Registry(dir.native("r.dat")).subKeys(kAddins),
+    EXPECT_EQ(Registry(dir.path("r.dat")).subKeys(kAddins),
               std::vector<std::string>{"Zirirur.ConnectX"});
 }
 
 TEST(SysRegistry, ABadFileGivesAClearErrorNotACrash) {
-    TempFolder dir;
+    ScratchFolder dir;
     auto failure = [](const Registry& registry) -> std::pair<int, std::string> {
         try {
             registry.keyExists("HKEY_CURRENT_USER");
@@ -102,24 +102,24 @@ TEST(SysRegistry, ABadFileGivesAClearErrorNotACrash) {
         return {0, ""};
     };
 
-    dir.writeRaw("garbage.dat", std::string("\x00\xFF\x01 not a registry", 19));
-    auto [number, description] = failure(Registry(dir.native("garbage.dat")));
+    dir.write("garbage.dat", std::string("\x00\xFF\x01 not a registry", 19));
+    auto [number, description] = failure(Registry(dir.path("garbage.dat")));
     EXPECT_EQ(number, sys::ErrRegistryCorrupt);
     EXPECT_NE(description.find("garbage.dat"), std::string::npos) << description;
 
     for (const char* body :
          {"\"v\" number 1\n", "[K]\n\"v\" number 99999999999\n", "[K]\n\"v\" text \"a%4\"\n",
           "[K]\n\"v\" colour 3\n", "[]\n", "[K]\nstray\n", "[K]\n\"unterminated\n"}) {
-        dir.writeRaw("bad.dat", std::string("Registry 1\n") + body);
-        EXPECT_EQ(failure(Registry(dir.native("bad.dat"))).first, sys::ErrRegistryCorrupt) << body;
+        dir.write("bad.dat", std::string("Registry 1\n") + body);
+        EXPECT_EQ(failure(Registry(dir.path("bad.dat"))).first, sys::ErrRegistryCorrupt) << body;
     }
 
-    std::filesystem::create_directory(dir.native("folder.dat"));
-    EXPECT_EQ(failure(Registry(dir.native("folder.dat"))).first, sys::ErrPathFileAccess);
+    std::filesystem::create_directory(dir.path("folder.dat"));
+    EXPECT_EQ(failure(Registry(dir.path("folder.dat"))).first, sys::ErrPathFileAccess);
 
-    dir.writeRaw("empty.dat", "");
-    EXPECT_EQ(failure(Registry(dir.native("empty.dat"))).first, 0);
-    EXPECT_EQ(failure(Registry(dir.native("missing.dat"))).first, 0);
+    dir.write("empty.dat", "");
+    EXPECT_EQ(failure(Registry(dir.path("empty.dat"))).first, 0);
+    EXPECT_EQ(failure(Registry(dir.path("missing.dat"))).first, 0);
     Registry nowhere(dir.windows("No\\r.dat"));
     EXPECT_EQ(errorNumberOf([&] { nowhere.setNumber("HKEY_CURRENT_USER\\K", "v", 1); }), 76);
 }
