@@ -149,7 +149,7 @@ TEST_F(UserControlTest, MouseOnTheFaceGoesToThePartUnderThePointerInItsOwnCoordi
     selector.form.unload();
 }
 
-TEST_F(UserControlTest, SurfaceKeepsColoursFontPropertiesAndDrawsItsPartsOnItsFace) {
+TEST_F(UserControlTest, SurfaceKeepsColoursAndFontAndDrawsItsPartsOnItsFace) {
     Selector selector;
     selector.form.load();
     HoverBox& box = *selector.box;
@@ -157,34 +157,6 @@ TEST_F(UserControlTest, SurfaceKeepsColoursFontPropertiesAndDrawsItsPartsOnItsFa
     EXPECT_EQ(box.surface().height(), 157);
     EXPECT_NE(box.hwnd(), 0);
     EXPECT_EQ(box.font(), selector.form.font());
-
-    int resizes = 0;
-    box.onResize = [&] {
-        ++resizes;
-        box.setHeight(2355); // a control that keeps its size, as the colour box does
-    };
-    box.setHeight(3000);
-    EXPECT_EQ(box.height(), 2355);
-    EXPECT_EQ(resizes, 2);
-
-    Lines seen;
-    box.onInitProperties = [&] { seen.push_back("init"); };
-    box.onReadProperties = [&](const ui::PropertyBag& bag) {
-        seen.push_back(std::get<std::string>(bag.readProperty("PalType", std::string("Normal"))));
-    };
-    box.onWriteProperties = [&](ui::PropertyBag& bag) {
-        bag.writeProperty("PalType", std::string("Custom"), std::string("Normal"));
-    };
-    ui::PropertyBag bag;
-    box.initProperties();
-    box.writeProperties(bag);
-    box.readProperties(bag);
-    EXPECT_EQ(seen, (Lines{"init", "Custom"}));
-    box.propertyChanged("BackColor");
-    box.propertyChanged("ActiveColor");
-    EXPECT_EQ(box.changedProperties(), (Lines{"BackColor", "ActiveColor"}));
-    box.clearChangedProperties();
-    EXPECT_TRUE(box.changedProperties().empty());
 
     box.setBackColor(0x80000005);
     box.setForeColor(0x0000FF);
@@ -195,110 +167,6 @@ TEST_F(UserControlTest, SurfaceKeepsColoursFontPropertiesAndDrawsItsPartsOnItsFa
     EXPECT_EQ(face.pixel(5, 20), 0xC0C0C0u); // the panel, cut off at the face's edge
     EXPECT_EQ(face.pixel(138, 156), 0xC0C0C0u);
     selector.form.unload();
-}
-
-// The colour choice as the field manager makes it: a button of one modal dialog shows the
-// selector modally; the selector's hover loop runs inside its focus entry while the rest of the
-// script arrives; its OK writes into the first dialog's swatch and unloads the selector.
-struct ColourChoice {
-    ui::Control* target = nullptr; // the swatch that receives the colour
-    Lines order;
-    std::vector<uint32_t> ticks;
-    int passes = 0;
-    HoverBox* box = nullptr;
-    TestForm selector{"ColorSel", "Color Selector", [this](TestForm& f) {
-                          box = f.make<HoverBox>("ColorBox");
-                          auto* text = f.make<ui::TextBox>("HTMLColor");
-                          text->onKeyPress = [text](int& key) {
-                              if (key >= 'a' && key <= 'z')
-                                  key -= 'a' - 'A';
-                              if (key == 13)
-                                  text->setText("#" + text->text());
-                          };
-                          f.make<ui::CommandButton>("Command2")->onClick = [this, text, &f] {
-                              const int32_t rgb = std::stoi(text->text().substr(1), nullptr, 16);
-                              target->setBackColor(gfx::rgb(rgb >> 16, rgb >> 8, rgb));
-                              target->setToolTipText(text->text());
-                              ticks = box->ticks;
-                              passes = box->passes;
-                              f.unload();
-                          };
-                          f.make<ui::CommandButton>("Command7")->onClick = [&f] { f.unload(); };
-                      }};
-    TestForm manager{"frmManFields", " Form Fields Manager", [this](TestForm& f) {
-                         auto* swatch = f.make<ui::PictureBox>("Picture1");
-                         swatch->move(0, 0, 300, 300);
-                         swatch->setBackColor(0xFFFFFF);
-                         swatch->setToolTipText("#FFFFFF");
-                         f.make<ui::CommandButton>("Command4")->onClick = [this, swatch] {
-                             target = swatch;
-                             selector.load();
-                             selector.get<ui::TextBox>("HTMLColor").setText("");
-                             order.push_back("show " + swatch->toolTipText());
-                             selector.show();
-                             order.push_back("back " + swatch->toolTipText());
-                         };
-                         f.make<ui::CommandButton>("Command3")->onClick = [&f] { f.unload(); };
-                     }};
-};
-
-TEST_F(UserControlTest, SelectorShownFromAButtonHandsItsColourToTheFirstDialogAndReturns) {
-    ColourChoice choice;
-    std::string topmostAfterOk;
-    int32_t swatchColour = 0;
-    uint32_t start = 0;
-    auto& d = driver();
-    script({[&] { d.click("Command4"); },
-            [&] {
-                start = sys::Clock::tickCount();
-                d.focus("ColorBox", -1);
-            },
-            [&] { d.wait(1000); }, [&] { d.type("HTMLColor", -1, "336699"); },
-            [&] { d.pressKey("HTMLColor", -1, 13); }, [&] { d.click("Command2"); },
-            [&] {
-                topmostAfterOk = d.topmostForm()->name();
-                swatchColour = d.control("Picture1").backColor();
-            },
-            // Opened again and closed by its close box: the swatch keeps its colour.
-            [&] { d.click("Command4"); }, [&] { d.focus("ColorBox", -1); },
-            [&] { d.closeTopmost(); }, [&] { d.click("Command3"); }});
-    choice.manager.show();
-    EXPECT_EQ(choice.order,
-              (Lines{"show #FFFFFF", "back #336699", "show #336699", "back #336699"}));
-    EXPECT_EQ(topmostAfterOk, "frmManFields");
-    EXPECT_EQ(swatchColour, 0x996633);
-    ASSERT_EQ(choice.ticks.size(), 2u); // the loop saw the wait's ticks, then ended with OK
-    EXPECT_EQ(choice.ticks[0] - start, 400u);
-    EXPECT_EQ(choice.ticks[1] - start, 800u);
-    EXPECT_LT(choice.passes, 50); // it waited for the clock instead of spinning
-    EXPECT_FALSE(choice.manager.isLoaded());
-    EXPECT_FALSE(choice.selector.isLoaded());
-    EXPECT_EQ(lines(), (Lines{"form shown:  Form Fields Manager", "form shown: Color Selector",
-                              "form closed: Color Selector", "form shown: Color Selector",
-                              "form closed: Color Selector", "form closed:  Form Fields Manager"}));
-}
-
-TEST_F(UserControlTest, HoverLoopThatIsAlwaysDueStillLetsTheClockAndTheScriptMoveOn) {
-    Selector selector;
-    Lines log;
-    size_t ticksDuringWait = 0;
-    auto& d = driver();
-    script({[&] {
-                selector.box->interval = 0;
-                d.focus("ColorBox", -1);
-            },
-            [&] { d.wait(30); }, [&] { ticksDuringWait = selector.box->ticks.size(); },
-            [&] {
-                d.post([&] { log = selector.box->log; });
-                d.focus("HTMLColor", -1);
-            },
-            [&] { d.click("Command2"); }});
-    selector.form.show();
-    // One event a pass, and every pass lets at least a millisecond go by.
-    EXPECT_GE(ticksDuringWait, 30u);
-    EXPECT_LE(ticksDuringWait, 32u);
-    EXPECT_EQ(log, (Lines{"GotFocus", "EnterFocus", "LostFocus", "ExitFocus", "timer stopped"}));
-    EXPECT_FALSE(selector.form.isLoaded());
 }
 
 TEST_F(UserControlTest, FocusIsRefusedOnAFormThatIsNotShownSoNoHoverLoopIsLeftRunning) {
