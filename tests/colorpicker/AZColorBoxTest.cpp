@@ -373,18 +373,4 @@ TEST_F(AZColorBoxTest, TheControlKeepsItsSizeAndMarksWhatItsPropertiesChange) {
     EXPECT_EQ(box().width(), 2085);
 }
 
-TEST_F(AZColorBoxTest, ShowDescribesTheControlAndItsParts) {
-    box().setHTMLColor("#FF8000");
-    EXPECT_EQ(driver().describeTopmost(),
-              "form ColorSel: \"Color Selector\"\n"
-              "  ColorBox colorbox: active #FF8000 \"Custom\", selected #FF8000 \"Custom\", "
-              "palette \"Normal\"\n"
-              "    picPopup picture: #C0C0C0\n"
-              "    DropPal combo: \"Normal\" [*\"Normal\", \"Custom\", \"Load Custom\", \"Save "
-              "Custom\"]\n"
-              "    MorePal button: \">>\" tip \"More Colors...\"\n"
-              "  HTMLColor textbox: \"\"\n"
-              "  Command2 button: \"\"\n");
-}
-
 } // namespace

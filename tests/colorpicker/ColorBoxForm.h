@@ -58,7 +58,7 @@ struct ColorBoxForm {
                           }};
 
     // The control's face as the driver's snapshot writes it.
-    gfx::Surface face() const {
+    static gfx::Surface face() {
         // Tests run side by side, each in its own process.
         const auto path = (std::filesystem::temp_directory_path() /
                            ("zr_colorbox_face_" + std::to_string(::getpid()) + ".png"))
@@ -68,7 +68,7 @@ struct ColorBoxForm {
         std::filesystem::remove(path);
         return seen;
     }
-    std::string pixel(FacePoint at) const { return html(face().pixel(at.x, at.y)); }
+    static std::string pixel(FacePoint at) { return html(face().pixel(at.x, at.y)); }
 
     // The user's mouse on the face, at a cell's middle.
     static void mouse(const std::string& what, FacePoint at, int button) {
