@@ -40,10 +40,6 @@ ui::Driver::Action mouse(const std::string& what, colortest::FacePoint at) {
     };
 }
 
-ui::Driver::Action pressKey(const std::string& control, int key) {
-    return [control, key] { ui::Driver::instance().pressKey(control, -1, key); };
-}
-
 ui::Driver::Action expectSwatch(Opener& opener, int32_t color, const std::string& text) {
     return act::inspect([&opener, color, text] {
         EXPECT_EQ(opener.swatch->backColor(), color);
@@ -108,12 +104,12 @@ TEST_F(ColorSelTest, ATypedColourTextIsAppliedOnEnterByItsRules) {
     for (const Typed& typed : cases) {
         actions.push_back(act::set("HTMLColor", ""));
         actions.push_back(act::type("HTMLColor", typed.text));
-        actions.push_back(pressKey("HTMLColor", 13));
+        actions.push_back(act::key("HTMLColor", 13));
         actions.push_back(act::inspect([&typed] { EXPECT_EQ(shown("HTMLColor"), typed.shows); }));
     }
     // An empty box and Enter change nothing: OK hands back the last applied colour.
     actions.push_back(act::set("HTMLColor", ""));
-    actions.push_back(pressKey("HTMLColor", 13));
+    actions.push_back(act::key("HTMLColor", 13));
     actions.push_back(act::click("Command2"));
     actions.push_back(expectSwatch(opener, 0xC4B3A2, "#A2B3C4"));
     page->run(opener.form, actions);

@@ -18,10 +18,6 @@ using testing::ElementsAre;
 using testing::HasSubstr;
 using zirirur::frmManFields;
 
-std::string attribute(PageSession& page, const std::string& field, const std::string& name) {
-    return page.element(field)->getAttribute(name).value_or("(none)");
-}
-
 // How many script elements of the page carry that id.
 int scriptsWithId(PageSession& page, const std::string& id) {
     int count = 0;
@@ -78,9 +74,9 @@ TEST(EffectCommands, EachEffectWritesItsStatementsAndRemovesThem) {
         actions.push_back(act::click(effect.on));
         actions.push_back(act::click(effect.on));
         actions.push_back(act::inspect([&] {
-            EXPECT_EQ(attribute(page, "plain", effect.attribute), effect.statement);
+            EXPECT_EQ(page.attribute("plain", effect.attribute), effect.statement);
             if (effect.onblur) {
-                EXPECT_EQ(attribute(page, "plain", "onblur"), effect.onblur);
+                EXPECT_EQ(page.attribute("plain", "onblur"), effect.onblur);
             }
             EXPECT_EQ(shown(effect.label), "ON");
             EXPECT_EQ(rows(effect.list)[0], "YES");
@@ -89,9 +85,9 @@ TEST(EffectCommands, EachEffectWritesItsStatementsAndRemovesThem) {
         }));
         actions.push_back(act::click(effect.off));
         actions.push_back(act::inspect([&] {
-            EXPECT_EQ(attribute(page, "plain", effect.attribute), "");
+            EXPECT_EQ(page.attribute("plain", effect.attribute), "");
             if (effect.onblur) {
-                EXPECT_EQ(attribute(page, "plain", "onblur"), "");
+                EXPECT_EQ(page.attribute("plain", "onblur"), "");
             }
             EXPECT_EQ(shown(effect.label), "OFF");
             EXPECT_EQ(rows(effect.list)[0], "NO");
@@ -107,7 +103,7 @@ TEST(EffectCommands, CaseEffectsExcludeEachOtherAndSetReplacesTheArgument) {
     frmManFields dialog;
     auto onblurIs = [&](const char* value) {
         return act::inspect(
-            [&page, value] { EXPECT_EQ(attribute(page, "plain", "onblur"), value); });
+            [&page, value] { EXPECT_EQ(page.attribute("plain", "onblur"), value); });
     };
     const auto transcript = page.run(
         dialog,
@@ -121,12 +117,12 @@ TEST(EffectCommands, CaseEffectsExcludeEachOtherAndSetReplacesTheArgument) {
          // "Set" writes the box's present text in place of the old argument.
          act::set("txtCharLimit", "20"), act::click("Command17"), act::set("txtCharLimit", "30"),
          act::click("Command19"), act::inspect([&] {
-             EXPECT_EQ(attribute(page, "plain", "onkeyup"), "ZirirurTextCounter(this,30);");
+             EXPECT_EQ(page.attribute("plain", "onkeyup"), "ZirirurTextCounter(this,30);");
          }),
          act::select("lstEffect", "Other Functions"), act::set("txtStatus", "Hello"),
          act::click("Command8"), act::set("txtStatus", "it's me"), act::click("Command10"),
          act::inspect([&] {
-             EXPECT_EQ(attribute(page, "plain", "onfocus"), "ZirirurStatus('it\\x27s me');");
+             EXPECT_EQ(page.attribute("plain", "onfocus"), "ZirirurStatus('it\\x27s me');");
              EXPECT_EQ(scriptsWithId(page, "VQRStatus"), 1);
          }),
          act::select("lstEffect", "Basic Text Style"), act::set("lstFonts", "Impact"),
@@ -161,47 +157,6 @@ TEST(EffectCommands, AMissingScriptFileStopsTheCommand) {
     EXPECT_EQ(page.document()->serialize(), before);
 }
 
-TEST(EffectCommands, APagesOwnScriptSurvivesEveryEffect) {
-    const std::string own = R"(if(a&&b){x="<q>"})";
-    PageSession page("fm-effects.htm");
-    page.placeCursor("own");
-    frmManFields dialog;
-    std::vector<ui::Driver::Action> actions{act::select("List1", "own")};
-    auto clickEach = [&](std::initializer_list<const char*> commands) {
-        for (const char* command : commands) {
-            actions.push_back(act::click(command));
-            actions.push_back(act::inspect([&] {
-                EXPECT_THAT(attribute(page, "own", "onfocus"), HasSubstr(own));
-                EXPECT_THAT(attribute(page, "own", "onblur"), HasSubstr("done(this)"));
-            }));
-        }
-    };
-    clickEach({"Command12", "Command15", "Command17"});
-    actions.push_back(act::select("lstEffect", "Other Functions"));
-    actions.push_back(act::set("txtStatus", "Status"));
-    actions.push_back(act::click("Command8"));
-    // The page's own statement stays first; each effect follows in the order it was turned on.
-    actions.push_back(act::inspect([&] {
-        EXPECT_EQ(attribute(page, "own", "onfocus"), own + ";ZirirurStatus('Status');");
-        EXPECT_EQ(attribute(page, "own", "onblur"),
-                  "done(this);VQRMakeUpper(this);ZirirurNumberOnly(this);ZirirurStatus(' ');");
-    }));
-    clickEach({"Command21", "Command22", "Command9"});
-    actions.push_back(act::select("lstEffect", "Basic Text Style"));
-    clickEach({"Command27", "Command24", "Command28", "Command26"});
-    actions.push_back(act::select("List1", "own"));
-    actions.push_back(act::select("lstEffect", "Text Functions"));
-    clickEach({"Command13", "Command16", "Command18", "Command11", "Command14"});
-    page.run(dialog, actions);
-
-    // Every effect is gone again; what remains is the page's own text, each closed by ";".
-    EXPECT_EQ(attribute(page, "own", "onfocus"), own + ";");
-    EXPECT_EQ(attribute(page, "own", "onblur"), "done(this);");
-    page.save();
-    page.reopen();
-    EXPECT_EQ(attribute(page, "own", "onfocus"), own + ";");
-}
-
 TEST(EffectCommands, ApplyToAllGivesEveryFieldTheFamilyAndTheBoldState) {
     PageSession page("fm-effects.htm");
     page.placeCursor("plain");
@@ -209,8 +164,8 @@ TEST(EffectCommands, ApplyToAllGivesEveryFieldTheFamilyAndTheBoldState) {
     const std::vector<std::string> fields{"plain", "own", "lit", "spaced", "story"};
     auto boldEverywhere = act::inspect([&] {
         for (const auto& field : fields) {
-            const std::string onfocus = attribute(page, field, "onfocus");
-            const std::string onblur = attribute(page, field, "onblur");
+            const std::string onfocus = page.attribute(field, "onfocus");
+            const std::string onblur = page.attribute(field, "onblur");
             EXPECT_THAT(onfocus, testing::EndsWith("this.style.fontWeight='bold';")) << field;
             EXPECT_THAT(onblur, testing::EndsWith("this.style.fontWeight='normal';")) << field;
             EXPECT_EQ(onfocus.find("fontWeight"), onfocus.rfind("fontWeight")) << field;
@@ -227,14 +182,14 @@ TEST(EffectCommands, ApplyToAllGivesEveryFieldTheFamilyAndTheBoldState) {
          act::click("Command26"), boldEverywhere, act::click("Command28"),
          act::set("lstFonts", "Impact"), act::click("Command26"), act::inspect([&] {
              for (const auto& field : fields) {
-                 EXPECT_EQ(attribute(page, field, "onfocus").find("fontWeight"), std::string::npos)
+                 EXPECT_EQ(page.attribute(field, "onfocus").find("fontWeight"), std::string::npos)
                      << field;
                  EXPECT_EQ(page.element(field)->style().fontFamily(), "Impact") << field;
              }
              EXPECT_THAT(rows("List11"), ElementsAre("NO", "NO", "NO", "NO", "NO"));
              EXPECT_EQ(shown("lblBoldFont"), "OFF");
              // The highlighting keeps its statements.
-             EXPECT_EQ(attribute(page, "lit", "onfocus"),
+             EXPECT_EQ(page.attribute("lit", "onfocus"),
                        "style.backgroundColor='#FFFF00';style.color='#0000FF';");
          })});
 }
@@ -291,61 +246,6 @@ TEST(EffectCommands, ThePagesOwnHandlersSurviveEveryEffectWhateverItsMarkupHolds
     EXPECT_EQ(page.element("long")->getProperty("Value").size(), 33000u);
 }
 
-// The status text stands inside a single-quoted script string: what would end it is escaped,
-// the rest is written as typed, and the dialog shows the text as typed again.
-TEST(EffectCommands, AStatusTextIsWrittenAsAScriptStringAndReadBackAsTyped) {
-    PageSession page("fm-effects.htm");
-    page.placeCursor("plain");
-    const std::vector<std::pair<std::string, std::string>> typedAndWritten{
-        {"Enter your name", "Enter your name"},
-        {"Tom &amp; Jerry", "Tom &amp; Jerry"},
-        {"a&#xD;b", "a&#xD;b"},
-        {"Don't forget", "Don\\x27t forget"},
-        {R"(say "hi" \ C:\new & more ')", R"(say "hi" \\ C:\\new & more \x27)"},
-    };
-    frmManFields dialog;
-    std::vector<ui::Driver::Action> actions{act::select("lstEffect", "Other Functions")};
-    for (const auto& [typed, written] : typedAndWritten) {
-        actions.push_back(act::set("txtStatus", typed));
-        actions.push_back(act::click("Command8"));
-        actions.push_back(act::inspect([&page, written = written] {
-            EXPECT_EQ(attribute(page, "plain", "onfocus"), "ZirirurStatus('" + written + "');");
-            EXPECT_EQ(attribute(page, "plain", "onblur"), "ZirirurStatus(' ');");
-        }));
-        // Another field, and back: the text comes from the page again.
-        actions.push_back(act::set("txtStatus", ""));
-        actions.push_back(act::select("List1", "own"));
-        actions.push_back(act::select("List1", "plain"));
-        actions.push_back(act::inspect([typed = typed] { EXPECT_EQ(shown("txtStatus"), typed); }));
-    }
-    // Lock and bold join the status text on the same field; the lock goes again alone.
-    const std::string last = "ZirirurStatus('" + typedAndWritten.back().second + "');";
-    actions.push_back(act::click("Command21"));
-    actions.push_back(act::select("lstEffect", "Basic Text Style"));
-    actions.push_back(act::click("Command27"));
-    actions.push_back(act::inspect([&] {
-        EXPECT_EQ(attribute(page, "plain", "onfocus"),
-                  last + "this.blur();this.style.fontWeight='bold';");
-    }));
-    actions.push_back(act::select("lstEffect", "Other Functions"));
-    actions.push_back(act::click("Command22"));
-    actions.push_back(act::click("Command21"));
-    page.run(dialog, actions);
-    EXPECT_EQ(attribute(page, "plain", "onfocus"),
-              last + "this.style.fontWeight='bold';this.blur();");
-
-    page.save();
-    page.reopen();
-    page.placeCursor("plain");
-    frmManFields again;
-    page.run(again, {act::inspect([&] {
-                 expectShown({{"txtStatusOn", "ON"},
-                              {"txtStatus", typedAndWritten.back().first},
-                              {"lblLockOn", "ON"},
-                              {"lblBoldFont", "ON"}});
-             })});
-}
-
 // Pages written before hold their status text as it was typed, apostrophes and all.
 TEST(EffectCommands, AStatusTextWrittenUnescapedReadsAsItStandsAndIsRewrittenEscaped) {
     auto page = PageSession::fromBytes(
@@ -355,8 +255,8 @@ TEST(EffectCommands, AStatusTextWrittenUnescapedReadsAsItStandsAndIsRewrittenEsc
     frmManFields dialog;
     page->run(dialog, {act::inspect([] { EXPECT_EQ(shown("txtStatus"), "it's C:\\temp"); }),
                        act::select("lstEffect", "Other Functions"), act::click("Command10")});
-    EXPECT_EQ(attribute(*page, "old", "onfocus"), "a();ZirirurStatus('it\\x27s C:\\\\temp');");
-    EXPECT_EQ(attribute(*page, "old", "onblur"), "ZirirurStatus(' ');");
+    EXPECT_EQ(page->attribute("old", "onfocus"), "a();ZirirurStatus('it\\x27s C:\\\\temp');");
+    EXPECT_EQ(page->attribute("old", "onblur"), "ZirirurStatus(' ');");
 }
 
 } // namespace

@@ -18,10 +18,6 @@ namespace {
 using testing::ElementsAre;
 using zirirur::frmManFields;
 
-std::string attribute(PageSession& page, const std::string& field, const std::string& name) {
-    return page.element(field)->getAttribute(name).value_or("(none)");
-}
-
 ui::PictureBox& swatch(const std::string& name) {
     return dynamic_cast<ui::PictureBox&>(ui::Driver::instance().control(name));
 }
@@ -44,39 +40,6 @@ std::string statements(const std::string& background, const std::string& text) {
     return "style.backgroundColor='" + background + "';style.color='" + text + "';";
 }
 
-TEST(Highlighting, PlusWritesFourStatementsAndTheInlineColoursMinusTakesTheBackgroundsAway) {
-    PageSession page("fm-effects.htm");
-    page.placeCursor("plain");
-    frmManFields dialog;
-    auto onWithDesignColours = act::inspect([&] {
-        EXPECT_EQ(attribute(page, "plain", "onfocus"), statements("#FFFFFF", "#000000"));
-        EXPECT_EQ(attribute(page, "plain", "onblur"), statements("#FFFFFF", "#000000"));
-        EXPECT_EQ(page.element("plain")->style().backgroundColor(), "#FFFFFF");
-        EXPECT_EQ(page.element("plain")->style().color(), "#000000");
-        EXPECT_EQ(rows("List4")[0], "YES");
-        EXPECT_EQ(shown("txtHigh"), "ON");
-    });
-    auto off = act::inspect([&] {
-        // The text colours still change on focus and blur.
-        EXPECT_EQ(attribute(page, "plain", "onfocus"), "style.color='#000000';");
-        EXPECT_EQ(attribute(page, "plain", "onblur"), "style.color='#000000';");
-        EXPECT_EQ(page.element("plain")->style().backgroundColor(), "");
-        EXPECT_EQ(page.element("plain")->style().color(), "#000000");
-        EXPECT_EQ(rows("List4")[0], "NO");
-        EXPECT_EQ(shown("txtHigh"), "OFF");
-    });
-    const auto transcript =
-        page.run(dialog, {act::select("lstEffect", "Highlight Functions"), act::click("Command6"),
-                          onWithDesignColours, act::click("Command6"), onWithDesignColours,
-                          act::click("Command7"), off, act::click("Command7"), off,
-                          // A page's own statements come first; a missing ";" is supplied.
-                          act::select("List1", "spaced"), act::click("Command6")});
-    EXPECT_EQ(transcript.size(), 2u) << transcript.back(); // no message, no error
-    EXPECT_EQ(attribute(page, "spaced", "onblur"),
-              "first() ; second();" + statements("#FFFFFF", "#000000"));
-    EXPECT_EQ(attribute(page, "spaced", "onfocus"), statements("#FFFFFF", "#000000"));
-}
-
 TEST(Highlighting, TheSwatchesColourTextGoesIntoThePageAndEachStatementMovesToTheEnd) {
     auto page = PageSession::fromBytes(
         "<form><input name=\"a\" onfocus=\"doit()\" onblur=\"style.color='#010101';later();\">"
@@ -91,16 +54,18 @@ TEST(Highlighting, TheSwatchesColourTextGoesIntoThePageAndEachStatementMovesToTh
     actions.push_back(act::select("lstEffect", "Highlight Functions"));
     actions.push_back(act::click("Command6"));
     actions.push_back(act::inspect([&] {
-        EXPECT_EQ(attribute(*page, "a", "onfocus"), "doit();" + statements("#FF0000", "#0000FF"));
-        EXPECT_EQ(attribute(*page, "a", "onblur"), "later();" + statements("#00FF00", "#123456"));
+        EXPECT_EQ(page->attribute("a", "onfocus"), "doit();" + statements("#FF0000", "#0000FF"));
+        EXPECT_EQ(page->attribute("a", "onblur"), "later();" + statements("#00FF00", "#123456"));
         EXPECT_EQ(page->element("a")->style().backgroundColor(), "#00FF00");
         EXPECT_EQ(page->element("a")->style().color(), "#123456");
+        EXPECT_EQ(rows("List4")[0], "YES");
+        EXPECT_EQ(shown("txtHigh"), "ON");
     }));
     // A new colour rewrites all four statements; each stands after the field's own.
     actions.push_back(paint("picNormalText", "#654321"));
     actions.push_back(act::click("Command6"));
     actions.push_back(act::inspect([&] {
-        EXPECT_EQ(attribute(*page, "a", "onblur"), "later();" + statements("#00FF00", "#654321"));
+        EXPECT_EQ(page->attribute("a", "onblur"), "later();" + statements("#00FF00", "#654321"));
     }));
 
     // The key heeds case: a statement in other letters is no highlighting, and "-" leaves it;
@@ -109,24 +74,27 @@ TEST(Highlighting, TheSwatchesColourTextGoesIntoThePageAndEachStatementMovesToTh
     actions.push_back(act::inspect([] { EXPECT_EQ(shown("txtHigh"), "OFF"); }));
     actions.push_back(act::click("Command7"));
     actions.push_back(act::inspect([&] {
-        EXPECT_EQ(attribute(*page, "upper", "onfocus"), "STYLE.BACKGROUNDCOLOR='#FF0000';");
-        EXPECT_EQ(attribute(*page, "upper", "onblur"), "x()");
+        EXPECT_EQ(page->attribute("upper", "onfocus"), "STYLE.BACKGROUNDCOLOR='#FF0000';");
+        EXPECT_EQ(page->attribute("upper", "onblur"), "x()");
     }));
     actions.push_back(act::click("Command6"));
-    actions.push_back(act::inspect([&] {
-        EXPECT_EQ(attribute(*page, "upper", "onfocus"), statements("#FF0000", "#0000FF"));
-    }));
+    actions.push_back(act::inspect(
+        [&] { EXPECT_EQ(page->attribute("upper", "onfocus"), statements("#FF0000", "#0000FF")); }));
 
     // Only the copies of the first background statement go.
     actions.push_back(act::select("List1", "two"));
     actions.push_back(act::click("Command7"));
     actions.push_back(act::select("List1", "only"));
     actions.push_back(act::click("Command7"));
+    actions.push_back(act::inspect([] {
+        EXPECT_EQ(rows("List4")[3], "NO");
+        EXPECT_EQ(shown("txtHigh"), "OFF");
+    }));
     page->run(dialog, actions);
-    EXPECT_EQ(attribute(*page, "two", "onfocus"), "style.backgroundColor='#222222';");
+    EXPECT_EQ(page->attribute("two", "onfocus"), "style.backgroundColor='#222222';");
     // Nothing left but an empty handler; the other declarations of the style stay.
-    EXPECT_EQ(attribute(*page, "only", "onfocus"), "");
-    EXPECT_EQ(attribute(*page, "only", "style"), "width: 5em");
+    EXPECT_EQ(page->attribute("only", "onfocus"), "");
+    EXPECT_EQ(page->attribute("only", "style"), "width: 5em");
 }
 
 TEST(Highlighting, ApplyToAllGivesEveryFieldTheStateAndCarriesColoursDownTheList) {
@@ -149,10 +117,10 @@ TEST(Highlighting, ApplyToAllGivesEveryFieldTheStateAndCarriesColoursDownTheList
             {"spaced", statements("#FFFF00", "#0000FF")},
             {"story", statements("#FFFF00", "#0000FF")}};
         for (const auto& [field, value] : onfocus)
-            EXPECT_EQ(attribute(page, field, "onfocus"), value) << field;
-        EXPECT_EQ(attribute(page, "own", "onblur"),
+            EXPECT_EQ(page.attribute(field, "onfocus"), value) << field;
+        EXPECT_EQ(page.attribute("own", "onblur"),
                   "done(this);" + statements("#00FF00", "#123456"));
-        EXPECT_EQ(attribute(page, "story", "onblur"), statements("#FFFFFF", "#000000"));
+        EXPECT_EQ(page.attribute("story", "onblur"), statements("#FFFFFF", "#000000"));
         EXPECT_THAT(rows("List4"), ElementsAre("YES", "YES", "YES", "YES", "YES"));
         EXPECT_EQ(shown("List1"), "story");
         EXPECT_EQ(shown("txtHigh"), "ON");
@@ -162,9 +130,9 @@ TEST(Highlighting, ApplyToAllGivesEveryFieldTheStateAndCarriesColoursDownTheList
     actions.push_back(act::click("Command25"));
     page.run(dialog, actions);
     for (const auto& field : fields) {
-        EXPECT_EQ(attribute(page, field, "onfocus").find("backgroundColor"), std::string::npos)
+        EXPECT_EQ(page.attribute(field, "onfocus").find("backgroundColor"), std::string::npos)
             << field;
-        EXPECT_THAT(attribute(page, field, "onfocus"), testing::EndsWith("style.color='#0000FF';"))
+        EXPECT_THAT(page.attribute(field, "onfocus"), testing::EndsWith("style.color='#0000FF';"))
             << field;
         EXPECT_EQ(page.element(field)->style().backgroundColor(), "") << field;
     }
@@ -182,35 +150,6 @@ TEST(Highlighting, ApplyToAllGivesEveryFieldTheStateAndCarriesColoursDownTheList
     EXPECT_EQ(empty.document()->serialize(), before);
 }
 
-TEST(Highlighting, TheSavedPageShowsTheSameSwatchesAndStates) {
-    PageSession page("fm-effects.htm");
-    page.placeCursor("plain");
-    frmManFields dialog;
-    std::vector<ui::Driver::Action> actions = paintAll("#FF8000", "#00FF00", "#0000FF", "#123456");
-    actions.push_back(act::select("lstEffect", "Highlight Functions"));
-    actions.push_back(act::click("Command6"));
-    page.run(dialog, actions);
-    page.save();
-    page.reopen();
-    page.placeCursor("plain");
-    frmManFields again;
-    page.run(again, {act::inspect([] {
-                         EXPECT_THAT(rows("List4"), ElementsAre("YES", "NO", "YES", "NO", "NO"));
-                         EXPECT_EQ(shown("txtHigh"), "ON");
-                         const std::vector<std::pair<const char*, int32_t>> colours{
-                             {"Picture1", 0x0080FF},
-                             {"Picture2", 0x00FF00},
-                             {"picHighlightText", 0xFF0000},
-                             {"picNormalText", 0x563412}};
-                         for (const auto& [name, value] : colours)
-                             EXPECT_EQ(swatch(name).backColor(), value) << name;
-                         EXPECT_EQ(swatch("Picture1").toolTipText(), "#FF8000");
-                         EXPECT_EQ(swatch("picNormalText").toolTipText(), "#123456");
-                     }),
-                     act::select("List1", "own"),
-                     act::inspect([] { EXPECT_EQ(shown("txtHigh"), "OFF"); })});
-}
-
 TEST(Highlighting, ThePagesOwnHandlersSurviveWhateverItsMarkupHolds) {
     PageSession page("fm-roads.htm");
     page.placeCursor("k");
@@ -226,7 +165,7 @@ TEST(Highlighting, ThePagesOwnHandlersSurviveWhateverItsMarkupHolds) {
         actions.push_back(act::click("Command6"));
         actions.push_back(act::inspect([&, field] {
             for (const char* name : {"onfocus", "onblur"})
-                EXPECT_EQ(attribute(page, field, name),
+                EXPECT_EQ(page.attribute(field, name),
                           own[field][name] + statements("#FFFFFF", "#000000"))
                     << field << " " << name;
         }));
@@ -246,67 +185,37 @@ TEST(Highlighting, ThePagesOwnHandlersSurviveWhateverItsMarkupHolds) {
         }
 }
 
-ui::Driver::Action pressKey(const std::string& control, int key) {
-    return [control, key] { ui::Driver::instance().pressKey(control, -1, key); };
-}
-
-// Each colour button opens the Color Selector on its own swatch's colour; OK gives the swatch
-// the colour chosen there, and a highlighted field gets all four statements again at once.
-TEST(Highlighting, TheColourButtonsChooseEachSwatchsColourInTheColorSelector) {
+// Each colour button opens the Color Selector on its own swatch's colour; with highlighting on,
+// the colour chosen there goes into the field's statements at once.
+TEST(Highlighting, TheColourButtonsOpenTheSelectorOnTheirSwatchAndRewriteAHighlightedField) {
     PageSession page("fm-effects.htm");
     page.placeCursor("plain");
     frmManFields dialog;
-    const std::string before = page.document()->serialize();
-    auto choose = [](const char* button, const char* startsAt, const char* typed) {
-        return std::vector<ui::Driver::Action>{
-            act::click(button),
-            act::inspect([startsAt] {
-                EXPECT_EQ(ui::Driver::instance().topmostForm()->caption(), "Color Selector");
-                EXPECT_EQ(shown("HTMLColor"), startsAt);
-            }),
-            act::set("HTMLColor", ""),
-            act::type("HTMLColor", typed),
-            pressKey("HTMLColor", 13),
-            act::click("Command2")};
-    };
-    std::vector<ui::Driver::Action> actions{act::select("lstEffect", "Highlight Functions")};
-    for (const auto& step :
-         {choose("Command4", "#FFFFFF", "ff0000"), choose("Command5", "#FFFFFF", "00ff00"),
-          choose("Command20", "#000000", "0000ff"), choose("Command23", "#000000", "123456")})
-        actions.insert(actions.end(), step.begin(), step.end());
-    actions.push_back(act::inspect([&] {
-        const std::vector<std::tuple<const char*, const char*, int32_t>> swatches{
-            {"Picture1", "#FF0000", 0x0000FF},
-            {"Picture2", "#00FF00", 0x00FF00},
-            {"picHighlightText", "#0000FF", 0xFF0000},
-            {"picNormalText", "#123456", 0x563412}};
-        for (const auto& [name, text, value] : swatches) {
-            EXPECT_EQ(swatch(name).toolTipText(), text) << name;
-            EXPECT_EQ(swatch(name).backColor(), value) << name;
-        }
-        // Highlighting is off: the page is as it was.
-        EXPECT_EQ(page.document()->serialize(), before);
-    }));
-    // Cancel changes nothing.
-    actions.push_back(act::click("Command4"));
-    actions.push_back(act::set("HTMLColor", ""));
-    actions.push_back(act::type("HTMLColor", "ABCDEF"));
-    actions.push_back(pressKey("HTMLColor", 13));
-    actions.push_back(act::click("Command7"));
-    actions.push_back(act::inspect([] { EXPECT_EQ(swatch("Picture1").toolTipText(), "#FF0000"); }));
-    // With highlighting on, a new colour rewrites the field's statements at once.
+    std::vector<ui::Driver::Action> actions = paintAll("#FF0000", "#00FF00", "#0000FF", "#123456");
+    actions.push_back(act::select("lstEffect", "Highlight Functions"));
+    for (const auto& [button, colour] :
+         std::map<std::string, std::string>{{"Command4", "#FF0000"},
+                                            {"Command5", "#00FF00"},
+                                            {"Command20", "#0000FF"},
+                                            {"Command23", "#123456"}}) {
+        actions.push_back(act::click(button));
+        actions.push_back(act::inspect([colour = colour] {
+            EXPECT_EQ(ui::Driver::instance().topmostForm()->caption(), "Color Selector");
+            EXPECT_EQ(shown("HTMLColor"), colour);
+        }));
+        actions.push_back(act::click("Command7"));
+    }
     actions.push_back(act::select("List1", "own"));
     actions.push_back(act::click("Command6"));
-    for (const auto& action : choose("Command20", "#0000FF", "#abcdef"))
+    for (const auto& action :
+         {act::click("Command20"), act::set("HTMLColor", ""), act::type("HTMLColor", "#abcdef"),
+          act::key("HTMLColor", 13), act::click("Command2")})
         actions.push_back(action);
-    actions.push_back(act::inspect([&] {
-        EXPECT_EQ(attribute(page, "own", "onfocus"),
-                  R"(if(a&&b){x="<q>"};)" + statements("#FF0000", "#ABCDEF"));
-        EXPECT_EQ(attribute(page, "own", "onblur"),
-                  "done(this);" + statements("#00FF00", "#123456"));
-    }));
     const auto transcript = page.run(dialog, actions);
-    EXPECT_EQ(std::count(transcript.begin(), transcript.end(), "form shown: Color Selector"), 6);
+    EXPECT_EQ(page.attribute("own", "onfocus"),
+              R"(if(a&&b){x="<q>"};)" + statements("#FF0000", "#ABCDEF"));
+    EXPECT_EQ(page.attribute("own", "onblur"), "done(this);" + statements("#00FF00", "#123456"));
+    EXPECT_EQ(std::count(transcript.begin(), transcript.end(), "form shown: Color Selector"), 5);
     EXPECT_THAT(errorLines(transcript), testing::IsEmpty());
 }
 
@@ -321,8 +230,8 @@ TEST(Highlighting, AColourReadBackFromThePageIsWrittenAsAScriptString) {
     frmManFields dialog;
     page->run(dialog, {act::inspect([] { EXPECT_EQ(swatch("Picture1").toolTipText(), "C:\\"); }),
                        act::select("lstEffect", "Highlight Functions"), act::click("Command25")});
-    EXPECT_EQ(attribute(*page, "odd", "onfocus"), statements("C:\\\\", "#000000"));
-    EXPECT_EQ(attribute(*page, "next", "onfocus"), "go();" + statements("C:\\\\", "#000000"));
+    EXPECT_EQ(page->attribute("odd", "onfocus"), statements("C:\\\\", "#000000"));
+    EXPECT_EQ(page->attribute("next", "onfocus"), "go();" + statements("C:\\\\", "#000000"));
     // Read back, the escaped text is the colour text again.
     page->placeCursor("next");
     frmManFields again;

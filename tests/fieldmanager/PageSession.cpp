@@ -32,25 +32,12 @@ const char* const TextScript =
 const char* const StatusScript =
     "<script id=\"VQRStatus\" type=\"text/javascript\">function ZirirurStatus(t) {}</script>";
 
-void writeFile(const std::string& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-std::string readFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
 } // namespace
 
 PageSession::PageSession() {
-    std::string pattern = (fs::temp_directory_path() / "zr-fm-XXXXXX").string();
-    const char* made = ::mkdtemp(pattern.data());
-    m_root = made != nullptr ? made : "";
     fs::create_directories(webFolder());
-    fs::create_directories(installFolder() + "/Scripts");
-    writeFile(installFolder() + "/Scripts/vqrtext.fps", TextScript);
-    writeFile(installFolder() + "/Scripts/vqrstatus.fps", StatusScript);
+    m_root.write("install/Scripts/vqrtext.fps", TextScript);
+    m_root.write("install/Scripts/vqrstatus.fps", StatusScript);
     sys::App::setPath(sys::FileSystem::windowsPath(installFolder()));
     ui::Driver::instance().reset();
     ui::Driver::instance().setTranscript(nullptr);
@@ -69,7 +56,7 @@ PageSession::PageSession(const std::string& page, const std::string& folder) : P
 std::unique_ptr<PageSession> PageSession::fromBytes(const std::string& bytes) {
     std::unique_ptr<PageSession> session(new PageSession());
     session->m_pagePath = session->webFolder() + "/page.htm";
-    writeFile(session->m_pagePath, bytes);
+    ScratchFolder::writeFile(session->m_pagePath, bytes);
     session->m_app.openWeb(session->webFolder());
     session->m_app.openPage(session->m_pagePath);
     return session;
@@ -78,8 +65,6 @@ std::unique_ptr<PageSession> PageSession::fromBytes(const std::string& bytes) {
 PageSession::~PageSession() {
     zirirur::FPApp = nullptr;
     ui::Driver::instance().reset();
-    std::error_code ignored;
-    fs::remove_all(m_root, ignored);
 }
 
 void PageSession::removeScriptFile(const std::string& fileName) {
@@ -94,6 +79,11 @@ std::shared_ptr<dom::Element> PageSession::element(const std::string& idOrName) 
     auto found = document()->all().item(idOrName);
     EXPECT_TRUE(found) << "no element " << idOrName;
     return found;
+}
+
+std::string PageSession::attribute(const std::string& idOrName, const std::string& name) const {
+    auto found = element(idOrName);
+    return found ? found->getAttribute(name).value_or("(none)") : "(no element)";
 }
 
 void PageSession::placeCursor(const std::string& idOrName) {
@@ -122,7 +112,7 @@ std::vector<std::string> PageSession::run(ui::Form& dialog,
 
 std::string PageSession::save() {
     m_app.savePage();
-    return readFile(m_pagePath);
+    return ScratchFolder::readFile(m_pagePath);
 }
 
 void PageSession::reopen() {
@@ -146,6 +136,10 @@ ui::Driver::Action set(const std::string& control, const std::string& text) {
 
 ui::Driver::Action type(const std::string& control, const std::string& text) {
     return [control, text] { ui::Driver::instance().type(control, -1, text); };
+}
+
+ui::Driver::Action key(const std::string& control, int keyCode) {
+    return [control, keyCode] { ui::Driver::instance().pressKey(control, -1, keyCode); };
 }
 
 ui::Driver::Action inspect(std::function<void()> look) {

@@ -2,6 +2,7 @@
 
 #include "platform/editor/Application.h"
 #include "platform/ui/Driver.h"
+#include "tests/platform/editor/ScratchFolder.h"
 
 #include <map>
 #include <memory>
@@ -35,12 +36,14 @@ public:
     std::shared_ptr<dom::Document> document() const;
     // The element with that id (else the first with that name); fails the test when none.
     std::shared_ptr<dom::Element> element(const std::string& idOrName) const;
+    // The value of an attribute of that element; "(none)" when it has no such attribute.
+    std::string attribute(const std::string& idOrName, const std::string& name) const;
     // Puts the caret into (or right after) the element, as a click in the page would.
     void placeCursor(const std::string& idOrName);
 
     // The installation's script files; tests may remove them.
-    std::string installFolder() const { return m_root + "/install"; }
-    std::string webFolder() const { return m_root + "/web"; }
+    std::string installFolder() const { return m_root.path("install"); }
+    std::string webFolder() const { return m_root.path("web"); }
     void removeScriptFile(const std::string& fileName);
 
     // Shows the dialog modally, delivers the actions in order, then closes it by its close
@@ -55,7 +58,7 @@ public:
 private:
     PageSession();
 
-    std::string m_root;
+    ScratchFolder m_root;
     std::string m_pagePath;
     editor::Application m_app;
 };
@@ -66,6 +69,7 @@ ui::Driver::Action click(const std::string& control);
 ui::Driver::Action select(const std::string& control, const std::string& rowText);
 ui::Driver::Action set(const std::string& control, const std::string& text);
 ui::Driver::Action type(const std::string& control, const std::string& text);
+ui::Driver::Action key(const std::string& control, int keyCode);
 // Runs any code while the dialog waits for the user (to look at it mid-run).
 ui::Driver::Action inspect(std::function<void()> look);
 } // namespace act
