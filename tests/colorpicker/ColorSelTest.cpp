@@ -1,5 +1,4 @@
 #include "ColorBoxForm.h"
-#include "FormToolsTestSupport.h"
 #include "PageSession.h"
 
 #include "addin/ProjectGlobals.h"
@@ -69,10 +68,7 @@ TEST_F(ColorSelTest, OkAndADoubleClickHandBackTheActiveColourTheCloseBoxDoesNot)
          // The hover loop runs from the focus in the control until OK unloads the selector.
          [] { ui::Driver::instance().focus("ColorBox", -1); },
          [] { ui::Driver::instance().wait(1000); }, act::inspect([] {
-             expectShown({{"HTMLColor", "#336699"}, {"Label20", "HTML Value :"}});
-             expectShippedPicture("Command2", "okay");
-             expectShippedPicture("Command7", "cancel");
-             expectShippedPicture("btDocColors", "doc-colors");
+             expectShown({{"HTMLColor", "#336699"}});
          }),
          // OK at once: exactly the colour it was opened with, not the nearest cell.
          act::click("Command2"), expectSwatch(opener, 0x996633, "#336699"),

@@ -6,13 +6,12 @@
 #include "formtools/tools/CompScrambler.h"
 #include "platform/sys/Error.h"
 #include "platform/sys/Text.h"
+#include "tests/platform/editor/ScratchFolder.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <set>
 #include <stdexcept>
 
@@ -31,11 +30,6 @@ using zirirur::TextBetween;
 
 const fs::path Sources = ZIRIRUR_COMPONENT_SOURCES;
 const fs::path Shipped = fs::path(ZIRIRUR_INSTALL_DIR) / "FormComps";
-
-std::string readBytes(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // The character of an ANSI code, as text.
 std::string ansi(int code) {
@@ -114,11 +108,11 @@ TEST(ShippedComponents, AreExactlyTheScrambledSourcesAndUseEverythingTheStoreOff
     std::set<std::string> used; // the sections, placeholders and extra files of the set
     for (const std::string& name : names) {
         SCOPED_TRACE(name);
-        const std::string source = readBytes(Sources / name / "compfld.txt");
-        const std::string shipped = readBytes(Shipped / name / "compfld.dat");
+        const std::string source = ScratchFolder::readFile(Sources / name / "compfld.txt");
+        const std::string shipped = ScratchFolder::readFile(Shipped / name / "compfld.dat");
         EXPECT_EQ(shipped, text::toAnsi(ScrambleCompData(source)))
             << "run: cmake --build build --target scramble_components";
-        EXPECT_FALSE(readBytes(Shipped / name / "desc.txt").empty());
+        EXPECT_FALSE(ScratchFolder::readFile(Shipped / name / "desc.txt").empty());
 
         for (const auto& section : {CompPart1, CompPart2, CompPart3}) {
             const std::string part = TextBetween(source, section.StartMark, section.EndMark);

@@ -2,6 +2,8 @@
 // components that each test makes in an installation folder of its own.
 
 #include "TestComponents.h"
+#include "tests/host/HostRun.h"
+#include "tests/platform/editor/ScratchFolder.h"
 
 #include "platform/dom/Document.h"
 #include "platform/dom/Element.h"
@@ -10,16 +12,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
-#include <spawn.h>
 #include <sstream>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace {
 
@@ -64,15 +58,6 @@ const TestComponent Full{
     .part3 = "<SPAN id=\"Part3\">in {FORMNAME}</SPAN>",
 };
 
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-void writeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
 std::vector<std::string> linesOf(const std::string& text) {
     std::vector<std::string> lines;
     std::istringstream in(text);
@@ -81,43 +66,12 @@ std::vector<std::string> linesOf(const std::string& text) {
     return lines;
 }
 
-// Runs a program with its standard output and error going to files; gives its exit status.
-int runProgram(const std::vector<std::string>& args, const fs::path& out, const fs::path& err) {
-    posix_spawn_file_actions_t files;
-    posix_spawn_file_actions_init(&files);
-    posix_spawn_file_actions_addopen(&files, 0, "/dev/null", O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&files, 1, out.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    posix_spawn_file_actions_addopen(&files, 2, err.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    std::vector<char*> argv;
-    for (const std::string& arg : args)
-        argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    pid_t pid = 0;
-    int status = -1;
-    if (posix_spawn(&pid, argv[0], &files, nullptr, argv.data(), environ) == 0)
-        waitpid(pid, &status, 0);
-    posix_spawn_file_actions_destroy(&files);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-}
-
 enum class InWeb { Yes, No };
 
-class CompsHostTest : public ::testing::Test {
+class CompsHostTest : public hosttest::HostRunTest {
 protected:
-    void SetUp() override {
-        ::setenv("ZIRIRUR_NO_SHELL", "1", 1);
-        m_dir = fs::temp_directory_path() /
-                ("zr-comps-" + std::to_string(::getpid()) + "-" +
-                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::remove_all(m_dir);
-        fs::create_directories(install() / "FormComps");
-        fs::create_directories(web());
-        fs::create_directories(m_dir / "loose");
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
     fs::path install() const { return m_dir / "install"; }
-    fs::path web() const { return m_dir / "web"; }
+    fs::path web() const { return m_dir / "site"; }
     void component(const TestComponent& made) { MakeComponent(install().string(), made); }
 
     // Puts the page at pagePath (in the web unless told), runs the host on it with the script
@@ -127,31 +81,21 @@ protected:
                                  InWeb inWeb = InWeb::Yes, const std::string& page = Page,
                                  const std::string& folder = "") {
         m_page = (inWeb == InWeb::Yes ? web() / folder : m_dir / "loose") / "page.htm";
-        fs::create_directories(m_page.parent_path());
-        writeFile(m_page, page);
-        writeFile(m_dir / "script.zs", script);
-        std::vector<std::string> args{ZIRIRUR_HOST_BINARY,
-                                      "--install",
-                                      install().string(),
-                                      "--state",
-                                      (m_dir / "state").string(),
-                                      "--page",
-                                      m_page.string(),
-                                      "--cursor",
-                                      cursor};
+        ScratchFolder::writeFile(m_page, page);
+        std::vector<std::string> args{"--install",     install().string(), "--page",
+                                      m_page.string(), "--cursor",         cursor};
         if (inWeb == InWeb::Yes) {
             args.push_back("--web");
             args.push_back(web().string());
         }
-        args.push_back((m_dir / "script.zs").string());
-        const int status = runProgram(args, m_dir / "out.txt", m_dir / "err.txt");
-        EXPECT_EQ(status, 0) << readFile(m_dir / "err.txt");
-        EXPECT_EQ(readFile(m_dir / "err.txt"), "");
-        return linesOf(readFile(m_dir / "out.txt"));
+        const hosttest::HostRun result = HostRunTest::run(args, script);
+        EXPECT_EQ(result.status, 0) << result.err;
+        EXPECT_EQ(result.err, "");
+        return linesOf(result.out);
     }
 
     // The page as the host saved it, and as a browser's parser reads it.
-    std::string saved() const { return readFile(m_page); }
+    std::string saved() const { return ScratchFolder::readFile(m_page); }
     std::shared_ptr<dom::Document> savedDocument() const { return dom::Document::parse(saved()); }
 
     std::vector<std::string> filesIn(const fs::path& folder) const {
@@ -162,7 +106,6 @@ protected:
         return names;
     }
 
-    fs::path m_dir;
     fs::path m_page;
 };
 
@@ -268,7 +211,7 @@ TEST_F(CompsHostTest, AMissingDataFileIsReportedAfterTheExtraFilesAndKeepsTheNew
                     "intro"),
                 ElementsAre(Shown, NotInForm + std::string("Yes"), NameAsked + std::string("Order"),
                             NoData, Closed));
-    EXPECT_EQ(readFile(web() / "pic.gif"), "GIF89a");
+    EXPECT_EQ(ScratchFolder::readFile(web() / "pic.gif"), "GIF89a");
     EXPECT_THAT(saved(), HasSubstr("<FORM name=\"Order\" action=\"\" method=\"POST\">"
                                    "<DIV id=\"VQTempDIV\">NewForm</DIV></FORM>"));
 
@@ -315,14 +258,13 @@ TEST_F(CompsHostTest, ExtraFilesGoIntoThePagesWebFolderButFilesDat) {
                               {"files.dat", "index"},
                               {"FILES.DAT", "upper"},
                               {".hidden", "no"}}});
-    fs::create_directories(web() / "sub");
-    writeFile(web() / "sub" / "helper.js", "old");
+    ScratchFolder::writeFile(web() / "sub" / "helper.js", "old");
 
     EXPECT_THAT(run(std::string(Menu) + "select List1 Files\nclick Command1\n", "Email", InWeb::Yes,
                     Page, "sub"),
                 ElementsAre(Shown, Closed));
     EXPECT_THAT(filesIn(web() / "sub"), UnorderedElementsAre("helper.js", "FILES.DAT"));
-    EXPECT_EQ(readFile(web() / "sub" / "helper.js"), "new");
+    EXPECT_EQ(ScratchFolder::readFile(web() / "sub" / "helper.js"), "new");
     EXPECT_THAT(filesIn(web()), IsEmpty());
     EXPECT_THAT(saved(), HasSubstr("<SPAN id=\"Part3\">x</SPAN>"));
 }
@@ -364,9 +306,8 @@ TEST_F(CompsHostTest, AnEarlierFailureOfTheRunLeavesTheExtraFilesOut) {
 }
 
 TEST_F(CompsHostTest, ASectionThatCannotBeUnscrambledGoesInAsItWasRead) {
-    fs::create_directories(install() / "FormComps" / "Broken");
-    writeFile(install() / "FormComps" / "Broken" / "compfld.dat",
-              std::string("[PART3]<U id=\"Raw\">a\0b</U>[/PART3]", 34));
+    ScratchFolder::writeFile(install() / "FormComps" / "Broken" / "compfld.dat",
+                             std::string("[PART3]<U id=\"Raw\">a\0b</U>[/PART3]", 34));
     EXPECT_THAT(run(std::string(Menu) + "select List1 Broken\nclick Command1\n", "Email"),
                 ElementsAre(Shown, Closed));
     auto page = savedDocument();

@@ -1,9 +1,9 @@
 #include "StoreFiles.h"
 
+#include "tests/platform/editor/ScratchFolder.h"
+
 #include <algorithm>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace fs = std::filesystem;
 
@@ -21,13 +21,11 @@ bool StoreFiles::exists(const std::string& relative) const {
 }
 
 std::string StoreFiles::read(const std::string& relative) const {
-    std::ifstream in(path(relative), std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
+    return ScratchFolder::readFile(path(relative));
 }
 
 void StoreFiles::write(const std::string& relative, const std::string& bytes) const {
-    fs::create_directories(fs::path(path(relative)).parent_path());
-    std::ofstream(path(relative), std::ios::binary) << bytes;
+    ScratchFolder::writeFile(path(relative), bytes);
 }
 
 std::vector<std::string> StoreFiles::images(const std::string& Name) const {

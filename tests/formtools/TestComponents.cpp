@@ -3,19 +3,11 @@
 #include "formtools/CompStore.h"
 #include "formtools/tools/CompScrambler.h"
 #include "platform/sys/Text.h"
+#include "tests/platform/editor/ScratchFolder.h"
 
 #include <filesystem>
-#include <fstream>
 
 namespace fs = std::filesystem;
-
-namespace {
-
-void writeFile(const fs::path& path, const std::string& bytes) {
-    std::ofstream(path, std::ios::binary) << bytes;
-}
-
-} // namespace
 
 std::string CompDataOf(const TestComponent& component) {
     const std::pair<const std::optional<std::string>*, zirirur::CompSection> sections[] = {
@@ -34,11 +26,9 @@ void MakeComponent(const std::string& installFolder, const TestComponent& compon
     const fs::path folder = fs::path(installFolder) / "FormComps" / component.name;
     fs::create_directories(folder);
     if (component.description)
-        writeFile(folder / "desc.txt", sys::text::toAnsi(*component.description));
+        ScratchFolder::writeFile(folder / "desc.txt", sys::text::toAnsi(*component.description));
     if (component.hasDataFile)
-        writeFile(folder / "compfld.dat", sys::text::toAnsi(CompDataOf(component)));
-    if (!component.extraFiles.empty())
-        fs::create_directories(folder / "xtra");
+        ScratchFolder::writeFile(folder / "compfld.dat", sys::text::toAnsi(CompDataOf(component)));
     for (const auto& [name, bytes] : component.extraFiles)
-        writeFile(folder / "xtra" / name, bytes);
+        ScratchFolder::writeFile(folder / "xtra" / name, bytes);
 }

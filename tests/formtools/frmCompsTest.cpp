@@ -2,7 +2,6 @@
 // shipped components inserted twice. The insert command's roads through the host program are in
 // CompsHostTest.cpp.
 
-#include "FormToolsTestSupport.h"
 #include "PageSession.h"
 #include "TestComponents.h"
 

@@ -9,7 +9,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 namespace {
 
@@ -22,11 +21,6 @@ std::vector<std::string> corpusPages() {
             pages.push_back(entry.path().string());
     std::sort(pages.begin(), pages.end());
     return pages;
-}
-
-std::string bytesOf(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 struct Outcome {
@@ -77,7 +71,7 @@ TEST(frmDelCorpus, EveryRemovalOfEveryFormChangesThePageAsItsOptionSays) {
     int removals = 0;
     int checked = 0;
     for (const std::string& path : corpusPages()) {
-        const std::string bytes = bytesOf(path);
+        const std::string bytes = ScratchFolder::readFile(path);
         const int forms = PageSession::fromBytes(bytes)->document()->all().tags("FORM").length();
         for (int form = 0; form < forms; ++form) {
             for (Removal removal : {Removal::WholeForm, Removal::TagsAndFields, Removal::Fields}) {

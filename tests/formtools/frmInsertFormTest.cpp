@@ -17,33 +17,16 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 
 namespace {
 
 namespace fs = std::filesystem;
-using testing::Contains;
 using testing::ElementsAre;
 using testing::HasSubstr;
 using testing::IsEmpty;
 using testing::Not;
 using zirirur::frmAddFavForm;
 using zirirur::frmInsertForm;
-
-const char* const NoWebMessage = "msgbox [Zirirur] information: Additional image/file contents "
-                                 "etc (if any) will not be added without being in a Frontpage "
-                                 "Web. -> OK";
-
-void writeFile(const fs::path& file, const std::string& bytes) {
-    fs::create_directories(file.parent_path());
-    std::ofstream(file, std::ios::binary) << bytes;
-}
-
-std::string readFile(const fs::path& file) {
-    std::ifstream in(file, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
 
 // The position of the script element with that id in the page's markup; npos when none.
 std::size_t scriptAt(const std::string& markup, const std::string& id) {
@@ -61,22 +44,19 @@ int count(const std::string& text, const std::string& part) {
 class InsertTest : public ::testing::Test {
 protected:
     InsertTest() {
-        writeFile(page.webFolder() + "/shop/images/logo.gif", "GIF89a logo");
-        writeFile(page.webFolder() + "/shop/buttons/send.png", "PNG send");
+        ScratchFolder::writeFile(page.webFolder() + "/shop/images/logo.gif", "GIF89a logo");
+        ScratchFolder::writeFile(page.webFolder() + "/shop/buttons/send.png", "PNG send");
         page.placeCursor("customer");
         frmAddFavForm add;
         page.run(add, {act::set("txtFavName", "Order Form"), act::set("txtFavDesc", "To order"),
                        act::click("Command1")});
     }
 
-    // Opens a page of these bytes in a web of its own (or in no web), the caret after "here".
-    void openTarget(const std::string& relative, const std::string& html, bool inWeb = true) {
+    // Opens a page of these bytes in a web of its own, the caret after "here".
+    void openTarget(const std::string& relative, const std::string& html) {
         const fs::path web = fs::path(page.webFolder()).parent_path() / "other web";
-        writeFile(web / relative, html);
-        if (inWeb)
-            page.app().openWeb(web.string());
-        else
-            page.app().closeWeb();
+        ScratchFolder::writeFile(web / relative, html);
+        page.app().openWeb(web.string());
         page.app().openPage((web / relative).string());
         page.placeCursor("here");
         targetFolder = (web / relative).parent_path();
@@ -96,39 +76,6 @@ protected:
 
 const std::string Target = "<!DOCTYPE html><html><head><title>Target</title></head><body>"
                            "<p id=\"here\">Here:</p><p>After.</p></body></html>";
-
-TEST_F(InsertTest, PastesTheFavouriteAtTheCursorWithItsImagesAndScripts) {
-    openTarget("pages/target.htm", Target);
-    const auto transcript =
-        insert({act::inspect([] {
-                    EXPECT_THAT(rows("List1"), ElementsAre("Order Form"));
-                    expectShown({{"Label5", ""}, {"Label1", "Favourites :"}});
-                    EXPECT_FALSE(ui::Driver::instance().control("File1").visible());
-                }),
-                act::select("List1", "Order Form"), act::inspect([] {
-                    expectShown({{"Label5", "To order"}});
-                }),
-                act::click("Command1")});
-    EXPECT_THAT(errorLines(transcript), IsEmpty());
-    EXPECT_THAT(transcript, Not(Contains(NoWebMessage)));
-
-    // The images went to the target page's own folder, where the stored names find them.
-    EXPECT_EQ(readFile(targetFolder / "logo.gif"), "GIF89a logo");
-    EXPECT_EQ(readFile(targetFolder / "send.png"), "PNG send");
-
-    // The form follows the paragraph that held the caret; its effects' scripts are in the head,
-    // the text functions first.
-    const std::string markup = page.document()->serialize();
-    auto form = page.document()->all().tags("FORM").item(0);
-    ASSERT_TRUE(form);
-    EXPECT_EQ(form->getProperty("action"), "order.cgi");
-    EXPECT_THAT(form->outerHTML(), HasSubstr("<IMG src=\"logo.gif\""));
-    EXPECT_LT(markup.find("Here:"), markup.find("<FORM"));
-    EXPECT_LT(markup.find("</FORM>"), markup.find("After."));
-    EXPECT_NE(scriptAt(markup, "VQRTextFuncs"), std::string::npos);
-    EXPECT_LT(scriptAt(markup, "VQRTextFuncs"), scriptAt(markup, "VQRStatus"));
-    EXPECT_LT(scriptAt(markup, "VQRStatus"), markup.find("</HEAD>"));
-}
 
 TEST_F(InsertTest, APageThatHoldsTheScriptsGetsNeitherAgain) {
     openTarget("target.htm", "<html><head><script id=\"VQRTextFuncs\"></script>"
@@ -178,15 +125,6 @@ TEST_F(InsertTest, ScriptFilesFollowTheFunctionNamesInTheirExactCase) {
         EXPECT_EQ(scriptAt(markup, "VQRTextFuncs") != std::string::npos,
                   std::string(name) == "Counter");
     }
-}
-
-TEST(frmInsertForm, AFreshStoreGetsAnEmptyIndex) {
-    PageSession page("fav-order-form.htm");
-    StoreFiles store(page.installFolder());
-    frmInsertForm dialog;
-    page.run(dialog, {act::inspect([] { EXPECT_THAT(rows("List1"), IsEmpty()); })});
-    EXPECT_TRUE(store.exists("formfav.dat"));
-    EXPECT_EQ(store.index(), "");
 }
 
 TEST(frmInsertForm, ListsWhatCanBeListedOfAHandEditedOrDamagedIndex) {

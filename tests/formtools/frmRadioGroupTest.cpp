@@ -1,4 +1,3 @@
-#include "FormToolsTestSupport.h"
 #include "PageSession.h"
 
 #include "formtools/frmRadioGroup.h"
@@ -94,24 +93,10 @@ TEST_F(RadioGroupTest, TwoUntouchedOptionsGiveTwoInputsAtTheCursor) {
     page.placeCursor("spot");
     const auto transcript = insert(
         {act::inspect([] {
+             // Its captions and pictures are the host's transcript; here what it does not show.
              ui::Driver& driver = ui::Driver::instance();
-             EXPECT_EQ(driver.topmostForm()->caption(), " Radio Button Group");
              EXPECT_EQ(driver.topmostForm()->backColor(), 0x00D3B4B4);
-             expectShown({{"Text1", "RGroup1"},
-                          {"Label1", "Name :"},
-                          {"Label2", "Value :"},
-                          {"Label3", "Text :"},
-                          {"Label4", "Initial State :"}});
-             EXPECT_EQ(dynamic_cast<ui::Frame&>(driver.control("Frame1")).caption(), " Options ");
-             auto& check = dynamic_cast<ui::CheckBox&>(driver.control("Check1"));
-             EXPECT_EQ(check.caption(), "Break Between Options (Create Vertical List)");
-             EXPECT_EQ(check.value(), ui::vbUnchecked);
              EXPECT_FALSE(driver.control("List2").isShown());
-             EXPECT_THAT(options(), IsEmpty());
-             expectShippedPicture("Command1", "add-item");
-             expectShippedPicture("Command2", "delete-item");
-             expectShippedPicture("Command3", "insert-group");
-             expectShippedPicture("Command4", "cancel");
          }),
          add(), act::inspect([] {
              // The new option is current: its boxes show it and have the focus.
@@ -127,16 +112,6 @@ TEST_F(RadioGroupTest, TwoUntouchedOptionsGiveTwoInputsAtTheCursor) {
     EXPECT_EQ(markup, untouched("RGroup1", false) + untouched("RGroup1", false));
     EXPECT_EQ(page.element("spot")->innerHTML(), std::string(SavedOption) + SavedOption);
     EXPECT_FALSE(dialog.isLoaded());
-}
-
-TEST_F(RadioGroupTest, TheMarkedOptionIsCheckedAndTheBreakFollowsEveryOption) {
-    page.placeCursor("spot");
-    insert({add(), add(), add(), selectRow(1), markSelected(),
-            [] { ui::Driver::instance().check("Check1", -1, true); }});
-    EXPECT_EQ(markup, untouched("RGroup1", false) + "<BR>" + untouched("RGroup1", true) + "<BR>" +
-                          untouched("RGroup1", false) + "<BR>");
-    EXPECT_THAT(inputs(), ElementsAre("* New Option", "* New Option checked", "* New Option"));
-    EXPECT_EQ(page.element("spot")->all().tags("BR").length(), 3);
 }
 
 TEST_F(RadioGroupTest, EditingTheBoxesEditsTheCurrentOptionOnly) {
@@ -265,21 +240,6 @@ TEST_F(RadioGroupTest, QuotesInTheNameAndValuesStayInTheirAttributesAndTheTextSt
     // The page keeps its own encoding.
     EXPECT_THAT(saved, HasSubstr("caf\xE9"));
     EXPECT_EQ(page.document()->serialize(), written);
-}
-
-TEST_F(RadioGroupTest, AnEmptyNameIsRefusedAndTheDialogStaysOpen) {
-    page.placeCursor("spot");
-    const std::string before = page.document()->serialize();
-    const auto transcript = page.run(
-        dialog, {add(), act::set("Text1", ""), act::click("Command3"), act::inspect([] {
-                     EXPECT_THAT(options(), ElementsAre("* New Option|Text For New Option"));
-                 }),
-                 act::click("Command4")});
-    EXPECT_THAT(transcript,
-                ElementsAre(Shown,
-                            "msgbox [Zirirur] information: Name Cannot Be Zero Length. -> OK",
-                            Closed));
-    EXPECT_EQ(page.document()->serialize(), before);
 }
 
 TEST_F(RadioGroupTest, TheGroupReplacesTheSelectedText) {
