@@ -84,35 +84,22 @@ TEST(ScriptWords, OpenQuotesAndTextThatIsNotUtf8AreRefusedNamingTheLine) {
                                           "e \xF0\x9F\x98\x80");
 }
 
+// Most actions are read in the host's own runs; here the arguments those runs do not give.
 TEST(ScriptActions, ReadEveryActionWithItsArguments) {
-    ScriptAction menu = action("menu About Zirirur");
-    EXPECT_EQ(menu.kind, K::Menu);
-    EXPECT_EQ(menu.text, "About Zirirur");
-    EXPECT_EQ(action("menu 'Remove Form/Form Parts'").text, "Remove Form/Form Parts");
-
     ScriptAction click = action("click optDel(3)");
     EXPECT_EQ(click.kind, K::Click);
     EXPECT_EQ(click.control.name, "optDel");
     EXPECT_EQ(click.control.index, 3);
     EXPECT_EQ(click.line, 7);
     EXPECT_EQ(action("click Command1").control.index, -1);
-
-    EXPECT_EQ(action("dblclick List1").number, -1);
-    EXPECT_EQ(action("dblclick List1 4").number, 4);
     ScriptAction byIndex = action("select lstTypes 2");
     EXPECT_FALSE(byIndex.rowByText);
     EXPECT_EQ(byIndex.number, 2);
-    ScriptAction byText = action("select lstTypes 'Text Box'");
-    EXPECT_TRUE(byText.rowByText);
-    EXPECT_EQ(byText.text, "Text Box");
 
-    EXPECT_EQ(action("check chkBold 1").number, 1);
-    EXPECT_EQ(action("key txtName Enter").number, 13);
     EXPECT_EQ(action("key txtName a").number, 'A');
     EXPECT_EQ(action("key txtName 5").number, '5');
     EXPECT_EQ(action("key txtName 27").number, 27);
     EXPECT_EQ(action("key txtName F2").number, 113);
-
     ScriptAction mouse = action("mouse down ColorBox 10 -2");
     EXPECT_EQ(mouse.text, "down");
     EXPECT_EQ(mouse.x, 10);
@@ -122,17 +109,10 @@ TEST(ScriptActions, ReadEveryActionWithItsArguments) {
     EXPECT_EQ(action("mouse up ColorBox 1 2 right").button, 2);
 
     EXPECT_EQ(action("wait 400").number, 400);
-    EXPECT_EQ(action("answer yes").number, ui::vbYes);
     EXPECT_EQ(action("answer Cancel").number, ui::vbCancel);
-    EXPECT_TRUE(action("input --cancel").cancel);
-    EXPECT_EQ(action("input ''").text, "");
-    EXPECT_FALSE(action("input ''").cancel);
     EXPECT_EQ(action("choose-colour #FF8000").colour, 0x0080FF); // 0x00BBGGRR
     EXPECT_EQ(action("choose-colour #0000ff").colour, 0xFF0000);
     EXPECT_TRUE(action("hyperlink --cancel").cancel);
-    EXPECT_EQ(action("hyperlink http://a.example/").text, "http://a.example/");
-    EXPECT_FALSE(action("save").file.has_value());
-    EXPECT_EQ(action("save out.htm").file, "out.htm");
 }
 
 TEST(ScriptActions, BadLinesAreRefusedWithTheirLineAndAReason) {
