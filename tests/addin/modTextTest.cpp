@@ -1,13 +1,11 @@
 #include "addin/modText.h"
 
-#include "platform/sys/Shell.h"
 #include "tests/platform/editor/ScratchFolder.h"
 #include "tests/platform/sys/ErrorNumber.h"
 
 #include <gtest/gtest.h>
 
 #include <array>
-#include <cstdlib>
 #include <filesystem>
 
 using namespace zirirur;
@@ -77,11 +75,4 @@ TEST(ModText, IsValidFavNameTakesLettersDigitsHyphensAndBlanks) {
           std::string("a\tb"), std::string("a/b"), std::string("a\\b"), std::string(".."),
           std::string("a\0b", 3), std::string(40000, 'a') + "_"})
         EXPECT_FALSE(IsValidFavName(name)) << name;
-}
-
-TEST(ModText, ShellOpenHandsTheTargetToTheShell) {
-    ::setenv("ZIRIRUR_NO_SHELL", "1", 1);
-    sys::Shell::clearRequests();
-    ShellOpen("C:\\inst\\Help\\index.htm");
-    EXPECT_EQ(sys::Shell::requests(), std::vector<std::string>{"C:\\inst\\Help\\index.htm"});
 }
