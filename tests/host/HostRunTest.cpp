@@ -133,6 +133,20 @@ TEST_F(HostRunTest, TheColorSelectorGivesTheSwatchesTheColoursThatGoIntoThePage)
     EXPECT_EQ(again.status, 0) << again.err;
     EXPECT_EQ(readFile(m_dir / "again.htm"), readFile(m_dir / "saved.htm"));
     expectGolden("highlighting", result.out + again.out);
+
+    // A press dragged on with the button held and released on Jade, and the control's face
+    // written as a picture: its band shows the colour, its first cell Red.
+    HostRun face = run({"--page", "saved.htm", "--cursor", "Name"},
+                       "menu Form Field Manager\nselect lstEffect \"Highlight Functions\"\n"
+                       "click Command4\nmouse down ColorBox 25 29\n"
+                       "mouse move ColorBox 25 41 left\nmouse up ColorBox 25 41\n"
+                       "snapshot ColorBox face.png\nclick Command7\n");
+    ASSERT_EQ(face.status, 0) << face.err;
+    const gfx::Surface picture = gfx::Surface::loadPng((m_dir / "face.png").string());
+    EXPECT_EQ(picture.width(), 139);
+    EXPECT_EQ(picture.height(), 157);
+    EXPECT_EQ(picture.pixel(70, 10), 0x80FF00u); // #00FF80
+    EXPECT_EQ(picture.pixel(13, 29), 0x0000FFu); // #FF0000
 }
 
 TEST_F(HostRunTest, WithoutAPageToolsSayWhatTheyNeedWhileAboutAndHelpWork) {
