@@ -13,6 +13,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 namespace {
 
 using namespace zirirur;
@@ -105,6 +107,32 @@ TEST(PickHyperlink, GivesTheAddressTheUserChoseAndCleansUp) {
 
     page.app().setHyperlinkPrompt([] { return std::nullopt; });
     EXPECT_EQ(PickHyperlink(), "");
+}
+
+// Real pages, with the caret right after the first field of the first form: wherever the page
+// puts the hidden block, the address comes back, the emptied block stays and no form is added.
+TEST(PickHyperlink, GivesTheAddressOnEveryCorpusPage) {
+    int pages = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(ZIRIRUR_CORPUS_DIR)) {
+        if (entry.path().extension() != ".htm")
+            continue;
+        SCOPED_TRACE(entry.path().filename().string());
+        auto page = PageSession::fromBytes(ScratchFolder::readFile(entry.path()));
+        auto document = page->document();
+        auto form = document->all().tags("FORM").item(0);
+        ASSERT_TRUE(form);
+        document->setCaretAtEndOf(form->length() > 0 ? form->item(0) : form);
+        const int forms = document->all().tags("FORM").length();
+        const std::string address = "../order form.htm?item=1&copy=2#top";
+        page->app().setHyperlinkPrompt([&] { return std::optional<std::string>(address); });
+        EXPECT_EQ(PickHyperlink(), address);
+        auto block = document->all().tags("DIV").item("FPLink1");
+        ASSERT_TRUE(block);
+        EXPECT_EQ(block->innerHTML(), "");
+        EXPECT_EQ(document->all().tags("FORM").length(), forms);
+        ++pages;
+    }
+    EXPECT_GE(pages, 24);
 }
 
 TEST(UrlToPath, TurnsFileAddressesIntoPaths) {

@@ -6,7 +6,6 @@
 #include "platform/editor/CommandBars.h"
 #include "platform/editor/HyperlinkDialog.h"
 #include "platform/sys/Error.h"
-#include "tests/platform/dom/DomTestSupport.h"
 
 #include <gtest/gtest.h>
 
@@ -68,33 +67,4 @@ TEST_F(HyperlinkTest, ACancelledDialogChangesNothing) {
 
     application.closePage();
     EXPECT_THROW(runHyperlinkCommand(), sys::Error);
-}
-
-// The road by which the add-in asks the editor for an address (a hidden block with an empty
-// image pasted at the caret, the image selected, the editor's command run, the address read
-// back from the block's markup and the block emptied), on real pages with the caret right after
-// the first field of the first form: wherever the page puts the block, the address comes back
-// and the emptied block stays.
-TEST_F(HyperlinkTest, TheAddInsRoadGivesTheAddressOnEveryCorpusPage) {
-    const auto pages = domtest::corpusPages();
-    ASSERT_FALSE(pages.empty());
-    answer("../order form.htm?item=1&copy=2#top");
-    for (const auto& page : pages) {
-        SCOPED_TRACE(page);
-        application.openPage(page.string());
-        auto document = application.activeDocument();
-        auto form = document->all().tags("FORM").item(0);
-        ASSERT_TRUE(form);
-        document->setCaretAtEndOf(form->length() > 0 ? form->item(0) : form);
-        const int forms = document->all().tags("FORM").length();
-        ASSERT_TRUE(domtest::selectHiddenImage(document));
-        runHyperlinkCommand();
-        // The block is read from the body.
-        EXPECT_EQ(domtest::takeLinkFromHiddenImage(document),
-                  "../order form.htm?item=1&copy=2#top");
-        auto block = document->all().tags("DIV").item("FPLink1");
-        ASSERT_TRUE(block);
-        EXPECT_EQ(block->innerHTML(), "");
-        EXPECT_EQ(document->all().tags("FORM").length(), forms);
-    }
 }
