@@ -95,30 +95,6 @@ TEST_F(FormTest, AScriptThatRunsOutClosesEveryOpenModalFormInnermostFirst) {
     EXPECT_EQ(driver().topmostForm(), nullptr);
 }
 
-TEST_F(FormTest, AFormThatRefusesInItsLoadIsNeverShown) {
-    TestForm form("frmDel", "Delete Form", nullptr);
-    form.onLoad = [&form] {
-        ui::msgBox("You must have your cursor in a form", ui::vbExclamation, "Zirirur");
-        form.unload();
-    };
-    script({[] { FAIL() << "no action may run for a form that is not shown"; }});
-    form.show();
-    EXPECT_FALSE(form.isLoaded());
-    EXPECT_EQ(lines(), (Lines{"msgbox [Zirirur] exclamation: You must have your cursor in a "
-                              "form -> OK"}));
-}
-
-TEST_F(FormTest, AFormMadeVisibleDuringItsLoadIsStillHeldModallyAndShownOnce) {
-    TestForm form("frmAddFavForm", " Add Form To Favourites", textAndClose());
-    form.onLoad = [&form] { form.show(ui::ShowMode::Modeless); };
-    bool ranWhileShown = false;
-    script({[&] { ranWhileShown = form.isVisible(); }, [] { driver().click("Command1"); }});
-    form.show();
-    EXPECT_TRUE(ranWhileShown);
-    EXPECT_EQ(lines(), (Lines{"form shown:  Add Form To Favourites",
-                              "form closed:  Add Form To Favourites"}));
-}
-
 TEST_F(FormTest, ShowingAFormModallyFromInsideItsOwnModalShowRaises400) {
     TestForm form("frmTest", "Test", [](TestForm& f) {
         f.make<CommandButton>("Command1")->onClick = [&f] { f.show(); };
