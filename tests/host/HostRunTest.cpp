@@ -364,6 +364,27 @@ TEST_F(HostRunTest, FavouritesAreSavedInsertedAndDeletedThroughTheHost) {
     expectGolden("favourites", transcripts);
 }
 
+// "Fields Only" keeps the FORM tags and each field's markup followed by a line break; the text
+// between the fields stays behind.
+TEST_F(HostRunTest, AFieldsOnlyFavouriteKeepsTheFormTagsAndEachFieldOnItsLine) {
+    const fs::path install = freshInstall();
+    writeFile(m_dir / "page.htm",
+              "<html><body><form name=\"ask\" action=\"ask.cgi\"><p>Your name:</p>"
+              "<input type=\"text\" name=\"who\" id=\"who\"><p>Then send it.</p>"
+              "<input type=\"submit\" value=\"Send\"></form></body></html>");
+    HostRun add = run({"--install", install.string(), "--page", "page.htm", "--cursor", "who",
+                       "--out", "saved.htm"},
+                      "menu Add Form To Favourites\n"
+                      "set txtFavName \"Ask\"\n"
+                      "click Option1(0)\n"
+                      "click Command1\n");
+    EXPECT_EQ(add.status, 0) << add.err;
+    EXPECT_EQ(readFile(install / "FormFavs/Ask.ffv"),
+              "<FORM name=\"ask\" action=\"ask.cgi\">"
+              "<INPUT type=\"text\" name=\"who\" id=\"who\"><BR>"
+              "<INPUT type=\"submit\" value=\"Send\"><BR></FORM>\r\n");
+}
+
 // Picture buttons show no caption but a picture of the installation's Buttons folder: every
 // picture that the transcripts show is shipped, as a PNG that can be read.
 TEST_F(HostRunTest, EveryPictureTheDialogsShowIsShipped) {
