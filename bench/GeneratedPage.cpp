@@ -43,4 +43,17 @@ std::string generatedPage(std::size_t size) {
     return html + "</body></html>\n";
 }
 
+std::string formRowsPage(std::size_t size) {
+    std::string html = "<html><head><title>Order</title></head><body>\n<table border=1>\n"
+                       "<tr><th>Item</th><th>Quantity</th></tr>\n";
+    html.reserve(size + 4096);
+    for (int i = 0; html.size() < size; ++i) {
+        std::string n = std::to_string(i);
+        html += "<form name=row" + n + " action=\"/cgi-bin/order.pl\" method=post>\n<tr><td>Item " +
+                n + "</td><td><input type=text name=qty" + n +
+                " size=3 value=1><input type=submit value=Order></td></tr>\n</form>\n";
+    }
+    return html + "</table>\n</body></html>\n";
+}
+
 } // namespace bench

@@ -28,6 +28,9 @@ constexpr std::array<std::string_view, 39> kParagraphClosers = {
 
 constexpr std::array<std::string_view, 3> kLeadingNewlineDroppers = {"pre", "textarea", "listing"};
 
+constexpr std::array<std::string_view, 5> kTableStructure = {"table", "tbody", "thead", "tfoot",
+                                                             "tr"};
+
 template <std::size_t N>
 bool contains(const std::array<std::string_view, N>& names, std::string_view name) {
     return std::find(names.begin(), names.end(), name) != names.end();
@@ -48,6 +51,7 @@ std::uint32_t htmlTraits(std::string_view name) {
     add(contains(kParagraphScopeEdges, name), ElementName::EndsParagraphScope);
     add(contains(kParagraphClosers, name), ElementName::ClosesParagraph);
     add(contains(kLeadingNewlineDroppers, name), ElementName::DropsLeadingNewline);
+    add(contains(kTableStructure, name), ElementName::TableStructure);
     return traits;
 }
 

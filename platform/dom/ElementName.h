@@ -27,6 +27,7 @@ public:
         EndsParagraphScope = 1 << 5,  // a start tag looking for an open paragraph stops here
         ClosesParagraph = 1 << 6,     // its start tag closes an open paragraph
         DropsLeadingNewline = 1 << 7, // the parser drops a line feed right after its start tag
+        TableStructure = 1 << 8,      // TABLE, its row groups and its rows
     };
 
     ElementName(std::string_view localName, Namespace ns);

@@ -131,6 +131,69 @@ void wrapCommonAncestor(Element& form, const std::vector<Element*>& fields) {
 
 } // namespace
 
+namespace {
+
+// Forms that take the siblings after them, as most pages' forms do, moved out of their parent
+// all in one pass: taken form by form, the runs of a long table would each cost the table's
+// length. A take waits while the forms after it take runs of the same parent; anything else
+// first lets the waiting takes happen, so that each form meets the tree the forms before it
+// left.
+class FollowingSiblingTakes {
+public:
+    // Takes the siblings after form up to the last that holds one of fields, or says no and
+    // leaves the tree alone (the fields do not all lie after the form, a run would hold a form,
+    // or the form stands before a run that waits already).
+    bool take(Element& form, const std::vector<Element*>& fields) {
+        Node* parent = form.parent();
+        if (parent != m_parent) {
+            finish();
+            m_parent = parent;
+        }
+        std::size_t formIndex = positionOf(form);
+        if (!m_runs.empty() && m_runs.back().to > formIndex)
+            return false;
+        std::size_t last = formIndex;
+        for (Element* field : fields) {
+            Node* sibling = childTowards(*parent, *field);
+            if (!sibling || positionOf(*sibling) <= formIndex)
+                return false;
+            last = std::max(last, positionOf(*sibling));
+        }
+        auto children = parent->children();
+        for (std::size_t i = formIndex + 1; i <= last; ++i)
+            if (holdsForm(*children[i]))
+                return false;
+        m_runs.push_back({&form, formIndex + 1, last + 1});
+        return true;
+    }
+
+    // Lets the waiting takes happen.
+    void finish() {
+        if (!m_runs.empty())
+            m_parent->moveChildRuns(m_runs);
+        m_runs.clear();
+        m_positions.clear();
+        m_parent = nullptr;
+    }
+
+private:
+    std::size_t positionOf(const Node& child) {
+        if (m_positions.empty()) {
+            auto children = m_parent->children();
+            m_positions.reserve(children.size());
+            for (std::size_t i = 0; i < children.size(); ++i)
+                m_positions.emplace(children[i], i);
+        }
+        return m_positions.at(&child);
+    }
+
+    Node* m_parent = nullptr;
+    std::unordered_map<const Node*, std::size_t> m_positions; // of m_parent's children
+    std::vector<Node::ChildRun> m_runs;
+};
+
+} // namespace
+
 void FormOwnerFixup::apply(const std::vector<FormAssociation>& associations) {
     // Each form with the fields tied to it, the forms in the order they first come.
     std::vector<std::pair<Element*, std::vector<Element*>>> forms;
@@ -141,15 +204,20 @@ void FormOwnerFixup::apply(const std::vector<FormAssociation>& associations) {
             forms.push_back({association.form, {}});
         forms[at->second].second.push_back(association.field);
     }
+    FollowingSiblingTakes takes;
     for (auto& entry : forms) {
         Element* form = entry.first;
         std::vector<Element*>& fields = entry.second;
-        std::erase_if(fields, [form](Element* field) { return field->nearestForm() == form; });
-        if (fields.empty() || !form->parent())
+        auto inForm = [form](Element* field) { return field->nearestForm() == form; };
+        std::erase_if(fields, inForm);
+        if (fields.empty() || !form->parent() || takes.take(*form, fields))
             continue;
-        if (!takeFollowingSiblings(*form, fields))
+        takes.finish();
+        std::erase_if(fields, inForm); // as the waiting takes left them
+        if (!fields.empty() && !takeFollowingSiblings(*form, fields))
             wrapCommonAncestor(*form, fields);
     }
+    takes.finish();
 }
 
 } // namespace dom

@@ -17,6 +17,8 @@
 #include <initializer_list>
 #include <iterator>
 #include <span>
+#include <unordered_map>
+#include <unordered_set>
 #include <utility>
 
 namespace dom {
@@ -190,7 +192,7 @@ public:
     // the conversion would change the tree in ways not compared here: nesting flattened below
     // the deepest level, a script given the close of its comment.
     bool childrenMatch(const GumboNode& parent, std::span<Node* const> ours) {
-        return childrenMatch(childrenOf(parent), ours, false, false);
+        return childrenMatch(childrenOf(parent), ours, false, nullptr);
     }
 
     // Ends the reading of the source: finds the form end tags that the parser read as tokens.
@@ -213,6 +215,33 @@ public:
         });
     }
 
+    // After the form end tags are found: whether the fixing of forms gives each form read
+    // empty among a table's rows just the run of siblings that ours holds, and moves nothing
+    // else: its fields are the ones tied to it, the last sibling of the run holds one of them.
+    bool emptiedFormsTakeTheirRuns() {
+        std::unordered_map<const Element*, std::vector<const Element*>> tied;
+        for (const FormAssociation& association : formAssociations()) {
+            if (!m_emptiedForms.contains(association.form))
+                return false;
+            tied[association.form].push_back(association.field);
+        }
+        for (const Element* form : m_emptiedForms) {
+            const Node* last = form->children().back();
+            bool lastHoldsOne = false;
+            for (const Element* field : tied[form]) {
+                if (field->nearestForm() != form)
+                    return false;
+                const Node* branch = field;
+                while (branch->parent() != form)
+                    branch = branch->parent();
+                lastHoldsOne = lastHoldsOne || branch == last;
+            }
+            if (!lastHoldsOne)
+                return false;
+        }
+        return true;
+    }
+
     // Replays the parser's form pointer over the source: a form start tag sets it, every
     // "</form>" token clears it, and a field takes the form it points at when the field's
     // start tag comes. The tokens that the parser dropped are found in the source between the
@@ -221,11 +250,16 @@ public:
         std::vector<FormAssociation> result;
         if (m_formEvents.empty())
             return result;
+        // The tree gives its events in the order of the source, but where the parser moved
+        // content; the form ends come in order, and are merged in.
+        auto bySource = [](const FormEvent& a, const FormEvent& b) { return a.offset < b.offset; };
+        if (!std::is_sorted(m_formEvents.begin(), m_formEvents.end(), bySource))
+            std::stable_sort(m_formEvents.begin(), m_formEvents.end(), bySource);
+        auto fromTree = static_cast<std::ptrdiff_t>(m_formEvents.size());
         for (std::size_t at : m_formEnds)
             m_formEvents.push_back({at, Event::FormEnd, nullptr});
-        std::stable_sort(
-            m_formEvents.begin(), m_formEvents.end(),
-            [](const FormEvent& a, const FormEvent& b) { return a.offset < b.offset; });
+        std::inplace_merge(m_formEvents.begin(), m_formEvents.begin() + fromTree,
+                           m_formEvents.end(), bySource);
         Element* pointer = nullptr;
         for (const FormEvent& event : m_formEvents) {
             switch (event.kind) {
@@ -236,7 +270,7 @@ public:
                 pointer = nullptr;
                 break;
             case Event::Field:
-                if (pointer && event.element->nearestForm() != pointer)
+                if (pointer && formAsRead(*event.element) != pointer)
                     result.push_back({event.element, pointer});
                 break;
             }
@@ -246,6 +280,13 @@ public:
 
 private:
     enum class Event { FormStart, FormEnd, Field };
+
+    // The field's nearest form in the parser's reading: a form read empty does not hold it.
+    Element* formAsRead(const Element& field) const {
+        Element* form = field.nearestForm();
+        return form && m_emptiedForms.contains(form) ? form->nearestForm() : form;
+    }
+
     struct TextAfterForm {
         Element* form;
         Text* text;
@@ -372,9 +413,20 @@ private:
     // one, which the parser reads as one. Where the parser had a text follow a form, the
     // conversion may have put the start of the text into the form, as its last child.
     bool childrenMatch(const GumboVector& children, std::span<Node* const> ours,
-                       bool insideTemplate, bool textOnly) {
+                       bool insideTemplate, const Element* parent) {
+        unsigned i = 0;
+        return childrenMatch(children, i, ours, insideTemplate, parent, Extent::All);
+    }
+
+    // Whether all of the parser's children from i on, or with Extent::Prefix as many as ours
+    // takes, read as ours; i is left after the last child read.
+    enum class Extent { All, Prefix };
+    bool childrenMatch(const GumboVector& children, unsigned& i, std::span<Node* const> ours,
+                       bool insideTemplate, const Element* parent, Extent extent) {
+        bool textOnly = parent && parent->holdsTextOnly();
+        bool tableRows = parent && parent->name().has(ElementName::TableStructure);
         std::size_t j = 0;
-        for (unsigned i = 0; i < children.length; ++i) {
+        for (; i < children.length && !(extent == Extent::Prefix && j == ours.size()); ++i) {
             const auto& child = *static_cast<const GumboNode*>(children.data[i]);
             if (!isElementNode(child)) {
                 if (textOnly || child.type == GUMBO_NODE_COMMENT || child.type == GUMBO_NODE_CDATA)
@@ -394,7 +446,24 @@ private:
             const auto* next = i + 1 < children.length
                                    ? static_cast<const GumboNode*>(children.data[i + 1])
                                    : nullptr;
-            if (!next || !isTextAfterForm(child, *next) || m_formEndTokens.empty()) {
+            bool textAfterForm = next && isTextAfterForm(child, *next) && !m_formEndTokens.empty();
+            if (tableRows && element.isForm() && element.childCount() > 0 &&
+                child.v.element.children.length == 0) {
+                // A form among a table's rows, read empty, that holds the siblings after it:
+                // what the fixing of forms gives it, checked once the fields' forms are known.
+                if (!elementMatches(child, element, insideTemplate, element.childCount()))
+                    return false;
+                if (textAfterForm) // which the conversion must leave where it is
+                    m_takenTexts.push_back({next->v.text.original_text, next->v.text.text, {}});
+                ++i;
+                if (!childrenMatch(children, i, element.children(), insideTemplate, nullptr,
+                                   Extent::Prefix))
+                    return false;
+                --i;
+                m_emptiedForms.insert(&element);
+                continue;
+            }
+            if (!textAfterForm) {
                 if (!elementMatches(child, element, insideTemplate, 0))
                     return false;
                 continue;
@@ -411,7 +480,7 @@ private:
             if (!(rest.empty() && !taken.empty()) && !textRunMatches(ours, j, rest))
                 return false; // the text stays after the form, all of it or what is left
         }
-        return j == ours.size();
+        return j == ours.size() && (extent == Extent::Prefix || i == children.length);
     }
 
     // Whether ours, from j on, holds a run of texts that reads as text; moves j past it.
@@ -448,7 +517,7 @@ private:
             return false;
         ++m_depth;
         if (!childrenMatch(source.children, ours.children().first(ours.childCount() - taken),
-                           template_, ours.holdsTextOnly()))
+                           template_, &ours))
             return false;
         --m_depth;
         return !ours.is("script") || !swallowsItsEndTag(ours);
@@ -649,6 +718,7 @@ private:
     std::vector<FormEvent> m_formEvents;
     std::vector<TextAfterForm> m_textAfterForms;
     std::vector<TakenText> m_takenTexts;
+    std::unordered_set<const Element*> m_emptiedForms;
     std::vector<std::size_t> m_formEnds;
 };
 
@@ -777,7 +847,7 @@ bool HtmlParser::readsBackAs(std::string_view html, const Node& root) {
     if (!builder.childrenMatch(document, ours))
         return false;
     builder.findFormEnds();
-    return builder.formsHoldTheirText() && builder.formAssociations().empty();
+    return builder.formsHoldTheirText() && builder.emptiedFormsTakeTheirRuns();
 }
 
 std::vector<std::shared_ptr<Node>> HtmlParser::parseFragment(std::string_view html,

@@ -121,6 +121,25 @@ void Node::adoptChild(Node* child) {
     placeChild(m_childCount, child);
 }
 
+void Node::moveChildRuns(std::span<const ChildRun> runs) {
+    std::size_t kept = 0;
+    std::size_t next = 0;
+    for (const ChildRun& run : runs) {
+        assert(run.from >= next && run.from <= run.to && run.to <= m_childCount);
+        for (; next < run.from; ++next)
+            m_children[kept++] = m_children[next];
+        run.into->reserveChildren(run.to - run.from);
+        for (; next < run.to; ++next) {
+            m_children[next]->m_parent = nullptr;
+            run.into->placeChild(run.into->m_childCount, m_children[next]);
+        }
+    }
+    for (; next < m_childCount; ++next)
+        m_children[kept++] = m_children[next];
+    m_childCount = static_cast<std::uint32_t>(kept);
+    notifyTreeChanged();
+}
+
 void Node::insertChild(std::size_t index, const std::shared_ptr<Node>& child) {
     placeChild(index, child.get());
     notifyTreeChanged();

@@ -58,6 +58,16 @@ public:
     void reserveChildren(std::size_t count);
     void adoptChild(Node* child);
 
+    // A run of this node's children [from, to) that goes to the end of into's children.
+    struct ChildRun {
+        Node* into;
+        std::size_t from;
+        std::size_t to;
+    };
+    // Moves the runs, ascending and apart, none holding an into, in one pass over the children:
+    // many moves out of one long list cost what one does.
+    void moveChildRuns(std::span<const ChildRun> runs);
+
 protected:
     Node(Kind kind, NodeArena& arena) : m_arena(&arena), m_kind(kind) {}
     ~Node() = default;

@@ -1,5 +1,6 @@
 #include "DomTestSupport.h"
 
+#include "platform/dom/HtmlParser.h"
 #include "platform/dom/TextRange.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,30 @@ TEST(Forms, FormsBetweenTableTagsOwnTheFieldsThatFollowThem) {
               (std::vector<std::string>{"q1", "q1", "comments", ""}));
     EXPECT_EQ(fieldNames(byName(unclosed, "second")), (std::vector<std::string>{"alone"}));
     EXPECT_EQ(walkToForm(byName(unclosed, "comments")), byName(unclosed, "survey"));
+}
+
+// A long table with a form before each of its rows, as legacy order pages have it: each form
+// takes the rows that hold its fields, in one pass over the table, and the page reads back so.
+TEST(Forms, FormsBeforeEachRowOfATableTakeTheirRows) {
+    std::string page = "<table><tr><td>head</td></tr>";
+    for (int i = 0; i < 3; ++i) {
+        std::string n = std::to_string(i);
+        page += "<form name=f" + n + ">\n<tr><td><input name=a" + n + "></td><td><input name=b" +
+                n + "></td></tr><tr><td><input name=c" + n + "></td></tr></form>\n";
+    }
+    page += "<tr><td id=plain>plain</td></tr></table>";
+    auto document = Document::parse(page);
+    for (int i = 0; i < 3; ++i) {
+        std::string n = std::to_string(i);
+        auto form = byName(document, "f" + n);
+        EXPECT_EQ(fieldNames(form), (std::vector<std::string>{"a" + n, "b" + n, "c" + n}));
+        EXPECT_EQ(form->parentElement()->tagName(), "TBODY");
+    }
+    EXPECT_EQ(document->all().item("plain")->enclosingForm(), nullptr);
+    // Read back, the forms are empty again and take the same rows: found without a second tree.
+    EXPECT_TRUE(dom::HtmlParser::readsBackAs(document->serialize(), *document->root()));
+    EXPECT_EQ(document->serializeForSaving(), document->serialize());
+    EXPECT_EQ(Document::parse(document->serialize())->serialize(), document->serialize());
 }
 
 TEST(Forms, RewritingAFieldKeepsItsPlaceAndRemovingItShiftsTheRest) {
