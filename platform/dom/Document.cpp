@@ -77,9 +77,19 @@ bool namespaceFits(const Node& parent, const Element& element) {
     return true;
 }
 
-// One walk over the tree for what reading the page's markup again would change.
-void survey(const Node& node, Document::Unsettled& found, bool insideLink = false,
-            bool insideParagraph = false, bool insideButton = false, bool insideForm = false) {
+void collectElements(const Node& node, std::vector<Element*>& out) {
+    for (Node* child : node.children()) {
+        if (child->isElement()) {
+            out.push_back(static_cast<Element*>(child));
+            collectElements(*child, out);
+        }
+    }
+}
+
+} // namespace
+
+void Document::survey(const Node& node, Unsettled& found, bool insideLink, bool insideParagraph,
+                      bool insideButton, bool insideForm) {
     for (const Node* child : node.children()) {
         if (!child->isElement())
             continue;
@@ -103,22 +113,11 @@ void survey(const Node& node, Document::Unsettled& found, bool insideLink = fals
     }
 }
 
-Document::Unsettled unsettledIn(const Node& root) {
-    Document::Unsettled found;
-    survey(root, found);
+Document::Unsettled Document::unsettledIn(const Node& root) {
+    Unsettled found;
+    survey(root, found, false, false, false, false);
     return found;
 }
-
-void collectElements(const Node& node, std::vector<Element*>& out) {
-    for (Node* child : node.children()) {
-        if (child->isElement()) {
-            out.push_back(static_cast<Element*>(child));
-            collectElements(*child, out);
-        }
-    }
-}
-
-} // namespace
 
 Document::Document()
     : m_arena(NodeArena::create()), m_root(m_arena->make<DocumentRoot>(*m_arena, this)) {}

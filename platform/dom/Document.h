@@ -62,6 +62,12 @@ public:
     const std::vector<Element*>& fieldsOf(const Element& form) const;
     void noteTreeChanged();
 
+private:
+    friend class Selection;
+    friend class TextRange;
+
+    enum class SelectionKind { Caret, Text, Control };
+
     // What reading the page's markup again would change in its tree.
     struct Unsettled {
         // Nesting that no markup expresses: a link inside a link (by way of a table), a block
@@ -74,12 +80,10 @@ public:
         // A FORM inside a FORM, whose start tag the parser drops.
         bool nestedForm = false;
     };
-
-private:
-    friend class Selection;
-    friend class TextRange;
-
-    enum class SelectionKind { Caret, Text, Control };
+    // One walk over the tree for all that.
+    static Unsettled unsettledIn(const Node& root);
+    static void survey(const Node& node, Unsettled& found, bool insideLink, bool insideParagraph,
+                       bool insideButton, bool insideForm);
 
     Document();
     // Reads a page, with what reading its markup again would change in it.
