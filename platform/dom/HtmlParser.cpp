@@ -10,7 +10,11 @@
 #include "platform/dom/RawText.h"
 #include "platform/dom/Text.h"
 
+#include "platform/sys/Error.h"
+
 #include <gumbo.h>
+#include <setjmp.h>
+#include <signal.h>
 
 #include <algorithm>
 #include <array>
@@ -36,7 +40,9 @@ public:
         };
         options.deallocator = [](void*, void*) {};
         options.userdata = &m_arena;
-        m_output = gumbo_parse_with_options(&options, html.data(), html.size());
+        m_output = parseGuarded(options, html);
+        if (!m_output)
+            sys::raise(sys::ErrInvalidCall, "The markup cannot be parsed");
     }
     GumboParse(const GumboParse&) = delete;
     GumboParse& operator=(const GumboParse&) = delete;
@@ -44,6 +50,28 @@ public:
     const GumboOutput& output() const { return *m_output; }
 
 private:
+    // The parser checks its own invariants with assert(), which would end the process, and a
+    // few malformed fragments still reach one. Such a parse is abandoned instead: everything
+    // it allocated is in the arena, and only the parser's C frames lie between here and the
+    // assertion. Gives nullptr for an abandoned parse.
+    static GumboOutput* parseGuarded(const GumboOptions& options, std::string_view html) {
+        sigjmp_buf jump;
+        struct sigaction guard = {};
+        struct sigaction previous = {};
+        guard.sa_handler = [](int) { siglongjmp(*s_abandon, 1); };
+        sigemptyset(&guard.sa_mask);
+        sigaction(SIGABRT, &guard, &previous);
+        GumboOutput* volatile output = nullptr;
+        if (sigsetjmp(jump, 1) == 0) {
+            s_abandon = &jump;
+            output = gumbo_parse_with_options(&options, html.data(), html.size());
+        }
+        s_abandon = nullptr;
+        sigaction(SIGABRT, &previous, nullptr);
+        return output;
+    }
+
+    static inline sigjmp_buf* s_abandon = nullptr;
     Arena m_arena;
     GumboOutput* m_output = nullptr;
 };

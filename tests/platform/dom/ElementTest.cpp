@@ -262,6 +262,22 @@ TEST(Element, NothingMayStandAfterAPlaintextElement) {
 // The parser takes a context named "html" for the page's root whatever its namespace; markup
 // that ends a body inside such a foreign element must not reach the parser's own assertion,
 // which would end the process.
+// Markup that trips one of the parser's own assertions is refused like any other bad write:
+// the page stays as it was and the process goes on.
+TEST(Element, MarkupThatTheParserGivesUpOnIsRefusedAndThePageStays) {
+    auto document = Document::parse("<p>a</p><svg></svg><p>b</p>");
+    const std::string before = document->serialize();
+    auto svg = document->all().tags("svg").item(0);
+    ASSERT_NE(svg, nullptr);
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_EQ(errorNumberOf([&] { svg->setInnerHTML("<head><title><table><table></body>"); }),
+                  sys::ErrInvalidCall);
+        EXPECT_EQ(document->serialize(), before);
+    }
+    svg->setInnerHTML("<circle r=\"2\"/>");
+    EXPECT_NE(document->serialize().find("<circle"), std::string::npos);
+}
+
 TEST(Element, WritingIntoAForeignElementNamedHtmlIsParsedAsForeignContent) {
     for (const char* page : {"<svg><html></html></svg>", "<math><html></html></math>"}) {
         SCOPED_TRACE(page);
