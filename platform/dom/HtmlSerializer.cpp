@@ -85,11 +85,12 @@ std::size_t replacedCharacterAt(std::string_view s, std::size_t i, char32_t& cp)
         cp = 0xF000 | ((byte(1) & 0x3F) << 6) | (byte(2) & 0x3F);
         return 3;
     }
-    if (c >= 0xF0 && c <= 0xF4 && i + 3 < s.size() && (byte(2) == 0xBF) &&
-        (byte(3) == 0xBE || byte(3) == 0xBF) && (byte(1) & 0x0F) == 0x0F) {
+    if (c >= 0xF0 && c <= 0xF4 && i + 3 < s.size() && (byte(1) & 0xCF) == 0x8F && byte(2) == 0xBF &&
+        (byte(3) == 0xBE || byte(3) == 0xBF)) {
         cp = ((c & 0x07) << 18) | ((byte(1) & 0x3F) << 12) | ((byte(2) & 0x3F) << 6) |
              (byte(3) & 0x3F);
-        return 4;
+        // Bytes beyond the last character (or an overlong one) are no character at all.
+        return cp >= 0x10000 && cp <= 0x10FFFF ? 4 : 0;
     }
     return 0;
 }

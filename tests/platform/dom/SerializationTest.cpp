@@ -73,6 +73,17 @@ TEST(Serialization, AttributeValuesReadBackExactly) {
          {"&#38;", "&#x26;", "&#", "&#x", "&;", "&unknown;", "&&&", "& ", "&amp;amp;", "\"&quot;\"",
           "&notin;", "&notit", "<b>&</b>", "caf\xC3\xA9 \xC2\xA0 &Eacute;"})
         EXPECT_EQ(parsedAttributeValue(value), value) << value;
+    // Noncharacters beyond the first plane go as references, which read back as themselves;
+    // bytes beyond the last character, or an overlong one, are no character and stay as they
+    // are, for the reader of our markup as well.
+    for (std::string value : {"a\xF0\x9F\xBF\xBE", "\xF4\x8F\xBF\xBF"})
+        EXPECT_EQ(parsedAttributeValue(value), value);
+    for (std::string bytes : {"\xF4\xBF\xBF\xBF", "\xF0\x8F\xBF\xBF", "\xF1?\xBF\xBE"}) {
+        std::string written;
+        dom::HtmlSerializer::appendAttributeValue(written, bytes);
+        EXPECT_EQ(written, bytes);
+        EXPECT_EQ(dom::HtmlSerializer::attributeValueFromMarkup(written), bytes);
+    }
 }
 
 TEST(Serialization, TextIsEscapedOnlyWhereTheParserWouldMisread) {
