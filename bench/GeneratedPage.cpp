@@ -43,17 +43,42 @@ std::string generatedPage(std::size_t size) {
     return html + "</body></html>\n";
 }
 
-std::string formRowsPage(std::size_t size) {
-    std::string html = "<html><head><title>Order</title></head><body>\n<table border=1>\n"
-                       "<tr><th>Item</th><th>Quantity</th></tr>\n";
+namespace {
+
+// How the long table of forms is written.
+enum class FormRows {
+    AfterAHeaderRow,   // the forms stand among the rows of the row group
+    FromTheTop,        // the first form stands in the table before the row group
+    WithoutRowEndTags, // each form after the first stands in the row before its own
+};
+
+std::string formRows(std::size_t size, FormRows layout) {
+    std::string html = "<html><head><title>Order</title></head><body>\n<table border=1>\n";
+    if (layout == FormRows::AfterAHeaderRow)
+        html += "<tr><th>Item</th><th>Quantity</th></tr>\n";
+    const std::string rowEnd = layout == FormRows::WithoutRowEndTags ? "" : "</tr>";
     html.reserve(size + 4096);
     for (int i = 0; html.size() < size; ++i) {
         std::string n = std::to_string(i);
         html += "<form name=row" + n + " action=\"/cgi-bin/order.pl\" method=post>\n<tr><td>Item " +
                 n + "</td><td><input type=text name=qty" + n +
-                " size=3 value=1><input type=submit value=Order></td></tr>\n</form>\n";
+                " size=3 value=1><input type=submit value=Order></td>" + rowEnd + "\n</form>\n";
     }
     return html + "</table>\n</body></html>\n";
+}
+
+} // namespace
+
+std::string formRowsPage(std::size_t size) {
+    return formRows(size, FormRows::AfterAHeaderRow);
+}
+
+std::string formRowsFromTheTopPage(std::size_t size) {
+    return formRows(size, FormRows::FromTheTop);
+}
+
+std::string formRowsWithoutRowEndTagsPage(std::size_t size) {
+    return formRows(size, FormRows::WithoutRowEndTags);
 }
 
 } // namespace bench

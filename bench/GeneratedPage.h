@@ -13,4 +13,12 @@ std::string generatedPage(std::size_t size);
 // legacy order pages have it: the parser leaves each form empty among the rows.
 std::string formRowsPage(std::size_t size);
 
+// The same without a header row: the first form stands in the table, while the parser puts all
+// the rows into one row group with the forms after it.
+std::string formRowsFromTheTopPage(std::size_t size);
+
+// The same without the rows' end tags: each form after the first stands in the row before its
+// own, and each form's row holds the next form.
+std::string formRowsWithoutRowEndTagsPage(std::size_t size);
+
 } // namespace bench

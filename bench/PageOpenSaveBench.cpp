@@ -121,5 +121,14 @@ BENCHMARK_CAPTURE(OpenAndSaveLargePage, form_rows, &bench::formRowsPage)
     ->Unit(benchmark::kSecond)
     ->UseManualTime()
     ->Iterations(1);
+BENCHMARK_CAPTURE(OpenAndSaveLargePage, form_rows_from_the_top, &bench::formRowsFromTheTopPage)
+    ->Unit(benchmark::kSecond)
+    ->UseManualTime()
+    ->Iterations(1);
+BENCHMARK_CAPTURE(OpenAndSaveLargePage, form_rows_without_row_end_tags,
+                  &bench::formRowsWithoutRowEndTagsPage)
+    ->Unit(benchmark::kSecond)
+    ->UseManualTime()
+    ->Iterations(1);
 
 BENCHMARK_MAIN();

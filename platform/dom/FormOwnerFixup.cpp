@@ -10,13 +10,18 @@ namespace dom {
 
 namespace {
 
-bool holdsForm(const Node& node) {
-    if (node.isElement() && static_cast<const Element&>(node).isForm())
+// Whether node is, or holds, an element that passes the test.
+template <typename Test> bool holdsElement(const Node& node, Test test) {
+    if (node.isElement() && test(static_cast<const Element&>(node)))
         return true;
     for (const Node* child : node.children())
-        if (holdsForm(*child))
+        if (holdsElement(*child, test))
             return true;
     return false;
+}
+
+bool holdsForm(const Node& node) {
+    return holdsElement(node, [](const Element& element) { return element.isForm(); });
 }
 
 // The chain from the top of the tree down to node.
@@ -26,6 +31,19 @@ std::vector<Node*> ancestry(Node& node) {
         chain.push_back(up);
     std::reverse(chain.begin(), chain.end());
     return chain;
+}
+
+// The nearest node that holds the form and all its fields; none when they lie in different trees.
+Node* commonAncestor(Element& form, const std::vector<Element*>& fields) {
+    std::vector<Node*> common = ancestry(form);
+    for (Element* field : fields) {
+        std::vector<Node*> chain = ancestry(*field);
+        std::size_t shared = 0;
+        while (shared < common.size() && shared < chain.size() && common[shared] == chain[shared])
+            ++shared;
+        common.resize(shared);
+    }
+    return common.empty() ? nullptr : common.back();
 }
 
 // The child of ancestor on the way down to node.
@@ -49,44 +67,119 @@ bool moveInto(Element& form, Node& parent, std::size_t from, std::size_t to) {
     return true;
 }
 
-// The fields lie in the siblings after the form.
-bool takeFollowingSiblings(Element& form, const std::vector<Element*>& fields) {
-    Node* parent = form.parent();
-    if (!parent)
-        return false;
-    std::size_t formIndex = form.indexInParent();
-    std::size_t last = formIndex;
-    for (Element* field : fields) {
-        Node* sibling = childTowards(*parent, *field);
-        if (!sibling || sibling->indexInParent() <= formIndex)
-            return false;
-        last = std::max(last, sibling->indexInParent());
+// A form start tag closes an open paragraph: a form meant to stand inside parent stands beside
+// the paragraph instead.
+Node* outsideParagraphs(Node* parent) {
+    for (Node* up = parent; up && up->isElement(); up = up->parent()) {
+        const auto& element = static_cast<const Element&>(*up);
+        if (element.endsParagraphScope())
+            break;
+        if (element.is("p"))
+            parent = up->parent();
     }
-    return moveInto(form, *parent, formIndex + 1, last);
+    return parent;
+}
+
+// Takes the form, at formIndex of its parent, out of the tree, its content left where it
+// stood; gives that content.
+std::vector<std::shared_ptr<Node>> removeKeepingContent(Element& form, std::size_t formIndex) {
+    Node* formParent = form.parent();
+    std::vector<std::shared_ptr<Node>> content;
+    while (form.childCount() > 0)
+        content.push_back(form.removeChildAt(0));
+    formParent->removeChildAt(formIndex);
+    formParent->insertChildren(formIndex, content);
+    return content;
+}
+
+// Finds where children stand among their parent's, starting where the last child of the same
+// parent was found and looking further away on both sides: the forms of a long table, taken in
+// the order of the page, each look for rows near the last ones, so that finding them costs
+// little however long the table is.
+class ChildPositions {
+public:
+    std::size_t of(const Node& child) {
+        auto children = child.parent()->children();
+        std::size_t& near = m_lastFound[child.parent()];
+        near = std::min(near, children.size() - 1);
+        for (std::size_t distance = 0;; ++distance) {
+            if (near + distance < children.size() && children[near + distance] == &child)
+                return near += distance;
+            if (distance <= near && children[near - distance] == &child)
+                return near -= distance;
+        }
+    }
+
+private:
+    std::unordered_map<const Node*, std::size_t> m_lastFound;
+};
+
+// The fields lie after the form, beside it or beside an element that holds it, but the form
+// cannot take the nodes that hold them where it stands: those hold another form as well (the
+// first of several forms among a table's rows stands in the table, while its rows went into
+// the row group with the forms after it), or the form stands inside an earlier node (a form
+// between a row and its cells ties the fields of the next row when the row's end tag is left
+// out). The form, its own content left where it stood, moves in front of the first node that
+// holds one of its fields and takes the nodes from there to the last that holds one: beside
+// the element that holds it, or, while those nodes would hold another form, down into the one
+// node that holds all its fields, as many levels as that takes. Written back, it reads back
+// empty in front of the same nodes, as the forms among a table's rows do. Says no, leaving the
+// tree alone, where no place will do: the fields spread over several nodes, the form holds a
+// field of its own, or it would stand inside another form there, close a paragraph or stand
+// in foreign content.
+bool moveInFrontOfFields(Element& form, const std::vector<Element*>& fields,
+                         ChildPositions& positions) {
+    auto isField = [](const Element& element) { return element.isFormField(); };
+    for (const Node* child : form.children())
+        if (holdsElement(*child, isField))
+            return false;
+    Node* parent = commonAncestor(form, fields);
+    Node* formBranch = parent ? childTowards(*parent, form) : nullptr;
+    if (!formBranch)
+        return false;
+    std::size_t after = positions.of(*formBranch) + 1; // where the fields may start
+    bool inPlace = formBranch == &form; // then it takes the nodes after it, as they stand
+    std::size_t first = 0;
+    std::size_t last = 0;
+    for (;;) {
+        first = parent->childCount();
+        last = 0;
+        for (Element* field : fields) {
+            Node* branch = childTowards(*parent, *field);
+            std::size_t at = branch ? positions.of(*branch) : 0;
+            if (!branch || at < after)
+                return false;
+            first = std::min(first, at);
+            last = std::max(last, at);
+        }
+        std::size_t from = inPlace ? after : first;
+        auto run = parent->children().subspan(from, last + 1 - from);
+        if (std::none_of(run.begin(), run.end(), [](const Node* node) { return holdsForm(*node); }))
+            break;
+        if (first != last || !parent->children()[first]->isElement())
+            return false;
+        parent = parent->children()[first];
+        after = 0;
+        inPlace = false;
+    }
+    if (inPlace || !parent->isElement())
+        return false; // the nodes after it are for the rule that takes a form's siblings
+    const auto& target = static_cast<const Element&>(*parent);
+    if (target.elementNamespace() != Namespace::Html || target.is("html") || target.isForm() ||
+        target.nearestForm() || outsideParagraphs(parent) != parent)
+        return false;
+    auto keepAlive = form.handle();
+    removeKeepingContent(form, positions.of(form));
+    Node::ChildRun run{&form, first, last + 1};
+    parent->moveChildRuns({&run, 1});
+    parent->insertChild(first, keepAlive);
+    return true;
 }
 
 // The form wraps the siblings, under the nearest common ancestor, that reach from the first to
 // the last of the form and its fields.
 void wrapCommonAncestor(Element& form, const std::vector<Element*>& fields) {
-    std::vector<Node*> common = ancestry(form);
-    for (Element* field : fields) {
-        std::vector<Node*> chain = ancestry(*field);
-        std::size_t shared = 0;
-        while (shared < common.size() && shared < chain.size() && common[shared] == chain[shared])
-            ++shared;
-        common.resize(shared);
-    }
-    if (common.empty())
-        return;
-    Node* wrapParent = common.back();
-    // A form start tag closes an open paragraph: the form goes around the paragraph instead.
-    for (Node* up = wrapParent; up && up->isElement(); up = up->parent()) {
-        const auto& element = static_cast<const Element&>(*up);
-        if (element.endsParagraphScope())
-            break;
-        if (element.is("p"))
-            wrapParent = up->parent();
-    }
+    Node* wrapParent = outsideParagraphs(commonAncestor(form, fields));
     if (!wrapParent || !wrapParent->isElement() || static_cast<Element&>(*wrapParent).is("html"))
         return;
     Node& ancestor = *wrapParent;
@@ -105,12 +198,8 @@ void wrapCommonAncestor(Element& form, const std::vector<Element*>& fields) {
     Node* before = formIndex > 0 ? formParent->children()[formIndex - 1] : nullptr;
     Node* after =
         formIndex + 1 < formParent->childCount() ? formParent->children()[formIndex + 1] : nullptr;
-    std::vector<std::shared_ptr<Node>> content;
-    while (form.childCount() > 0)
-        content.push_back(form.removeChildAt(0));
     auto keepAlive = form.handle();
-    formParent->removeChildAt(formIndex);
-    formParent->insertChildren(formIndex, content);
+    std::vector<std::shared_ptr<Node>> content = removeKeepingContent(form, formIndex);
     if (firstNode == &form)
         firstNode = content.empty() ? after : content.front().get();
     if (lastNode == &form)
@@ -149,15 +238,15 @@ public:
             finish();
             m_parent = parent;
         }
-        std::size_t formIndex = positionOf(form);
+        std::size_t formIndex = m_positions.of(form);
         if (!m_runs.empty() && m_runs.back().to > formIndex)
             return false;
         std::size_t last = formIndex;
         for (Element* field : fields) {
             Node* sibling = childTowards(*parent, *field);
-            if (!sibling || positionOf(*sibling) <= formIndex)
+            if (!sibling || m_positions.of(*sibling) <= formIndex)
                 return false;
-            last = std::max(last, positionOf(*sibling));
+            last = std::max(last, m_positions.of(*sibling));
         }
         auto children = parent->children();
         for (std::size_t i = formIndex + 1; i <= last; ++i)
@@ -172,23 +261,12 @@ public:
         if (!m_runs.empty())
             m_parent->moveChildRuns(m_runs);
         m_runs.clear();
-        m_positions.clear();
         m_parent = nullptr;
     }
 
 private:
-    std::size_t positionOf(const Node& child) {
-        if (m_positions.empty()) {
-            auto children = m_parent->children();
-            m_positions.reserve(children.size());
-            for (std::size_t i = 0; i < children.size(); ++i)
-                m_positions.emplace(children[i], i);
-        }
-        return m_positions.at(&child);
-    }
-
+    ChildPositions m_positions;
     Node* m_parent = nullptr;
-    std::unordered_map<const Node*, std::size_t> m_positions; // of m_parent's children
     std::vector<Node::ChildRun> m_runs;
 };
 
@@ -205,6 +283,7 @@ void FormOwnerFixup::apply(const std::vector<FormAssociation>& associations) {
         forms[at->second].second.push_back(association.field);
     }
     FollowingSiblingTakes takes;
+    ChildPositions positions;
     for (auto& entry : forms) {
         Element* form = entry.first;
         std::vector<Element*>& fields = entry.second;
@@ -214,7 +293,10 @@ void FormOwnerFixup::apply(const std::vector<FormAssociation>& associations) {
             continue;
         takes.finish();
         std::erase_if(fields, inForm); // as the waiting takes left them
-        if (!fields.empty() && !takeFollowingSiblings(*form, fields))
+        if (fields.empty() || takes.take(*form, fields))
+            continue;
+        takes.finish();
+        if (!moveInFrontOfFields(*form, fields, positions))
             wrapCommonAncestor(*form, fields);
     }
     takes.finish();

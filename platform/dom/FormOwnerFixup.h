@@ -17,7 +17,16 @@ namespace dom {
 //   the FORM: <TABLE><FORM><TBODY>...</TBODY></FORM></TABLE>. Written back this way, the page
 //   reads back to an empty FORM followed by the same siblings, its end tag closing the
 //   parser's form pointer right after them, so the same rule gives the same tree again;
-// - otherwise (fields placed before the table, or beyond the FORM's parent) the FORM, its own
+// - when the FORM cannot take them where it stands, because the siblings that hold them hold
+//   another FORM too (the first of several forms among a table's rows stands in the TABLE,
+//   its rows in the implied TBODY with the forms after it) or because it stands inside an
+//   earlier sibling of theirs (a FORM between TR and TD ties the next row's fields when the
+//   </TR> is left out), the FORM moves in front of the first node that holds one of its fields,
+//   its own content left in its place, and the rule above applies there: beside the element
+//   that held it, or down into the one sibling that holds all its fields, further down if need
+//   be: <TABLE><TBODY><FORM><TR>...</TR></FORM><FORM><TR>...</TR></FORM></TBODY></TABLE>.
+//   Written back, that FORM too reads back empty in front of the same nodes;
+// - otherwise (fields that the parser placed before the table, say) the FORM, its own
 //   content left in its place, wraps the run of siblings under the nearest common ancestor
 //   that reaches from the first to the last of them.
 //

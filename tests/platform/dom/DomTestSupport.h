@@ -68,6 +68,21 @@ inline std::shared_ptr<dom::Element> walkToForm(std::shared_ptr<dom::Element> el
     return element && element->tagName() == "FORM" ? element : nullptr;
 }
 
+// For each field of a page (INPUT, BUTTON, SELECT, TEXTAREA, in document order), the position
+// among the page's forms of the form that the add-in's walk up from it reaches; -1 for none.
+// A browser's form.elements give the same for the forms it ties the fields to.
+inline std::vector<int> formOfEachField(const std::shared_ptr<dom::Document>& document) {
+    auto forms = document->all().tags("FORM").toVector();
+    std::vector<int> result;
+    for (const auto& element : document->all().toVector()) {
+        if (!element->isFormField())
+            continue;
+        auto form = std::find(forms.begin(), forms.end(), walkToForm(element));
+        result.push_back(form == forms.end() ? -1 : static_cast<int>(form - forms.begin()));
+    }
+    return result;
+}
+
 // The add-in's hyperlink picker, first half: a hidden DIV pasted at the caret, an empty IMG in
 // it selected. Returns the DIV.
 inline std::shared_ptr<dom::Element> selectHiddenImage(const std::shared_ptr<dom::Document>& doc) {
