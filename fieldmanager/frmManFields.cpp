@@ -412,6 +412,7 @@ void frmManFields::List1_Click() {
     sys::tryStep([&] {
         if (FlagIsOn(List5, row)) {
             ShowState(txtStatusOn, true);
+            // The text ends at the first "')": pages written before hold apostrophes as typed.
             txtStatus->setText(ScriptString::unescaped(
                 TextBetween(GetJMethod(CurField, "onfocus"), "ZirirurStatus('", "')")));
         } else {
@@ -437,7 +438,8 @@ void frmManFields::List1_Click() {
     sys::tryStep([&] { ShowState(lblLockOn, FlagIsOn(List10, row)); });
 }
 
-// A highlighted field shows its own four colours; the page holds them as colour text.
+// A highlighted field shows its own four colours; the page holds them as colour text in script
+// strings, read as the browser reads them.
 void frmManFields::LoadSwatches() {
     struct SwatchSource {
         ui::PictureBox* swatch;
@@ -452,8 +454,8 @@ void frmManFields::LoadSwatches() {
     }};
     for (const SwatchSource& source : sources) {
         sys::tryStep([&] {
-            const std::string colour = ScriptString::unescaped(
-                TextBetween(GetJMethod(CurField, source.attribute), source.startMark, "'"));
+            const std::string colour =
+                ScriptString::readAfter(GetJMethod(CurField, source.attribute), source.startMark);
             source.swatch->setToolTipText(colour);
             source.swatch->setBackColor(WhatLocalRGB(colour));
         });

@@ -219,24 +219,29 @@ TEST(Highlighting, TheColourButtonsOpenTheSelectorOnTheirSwatchAndRewriteAHighli
     EXPECT_THAT(errorLines(transcript), testing::IsEmpty());
 }
 
-// A colour that a page holds is passed on to other fields by Apply To All: what would end its
-// script string is escaped on the way, so the fields it reaches keep working.
+// A colour that a page holds is passed on to other fields by Apply To All: it is read as the
+// browser reads its script string (up to the quote no backslash escapes), and what would end the
+// string is escaped on the way, so the fields it reaches keep working and mean the same.
 TEST(Highlighting, AColourReadBackFromThePageIsWrittenAsAScriptString) {
-    auto page = PageSession::fromBytes(
-        "<form><input name=\"odd\" onfocus=\"style.backgroundColor='C:\\';style.color='#000000';\" "
-        "onblur=\"style.backgroundColor='#FFFFFF';style.color='#000000';\">"
-        "<input name=\"next\" onfocus=\"go();\"></form>");
+    auto page =
+        PageSession::fromBytes("<form><input name=\"odd\" onfocus=\"style.backgroundColor='C:\\\\ "
+                               "it\\'s';style.color='#000000';\" "
+                               "onblur=\"style.backgroundColor='#FFFFFF';style.color='#000000';\">"
+                               "<input name=\"next\" onfocus=\"go();\"></form>");
     page->placeCursor("odd");
     frmManFields dialog;
-    page->run(dialog, {act::inspect([] { EXPECT_EQ(swatch("Picture1").toolTipText(), "C:\\"); }),
-                       act::select("lstEffect", "Highlight Functions"), act::click("Command25")});
-    EXPECT_EQ(page->attribute("odd", "onfocus"), statements("C:\\\\", "#000000"));
-    EXPECT_EQ(page->attribute("next", "onfocus"), "go();" + statements("C:\\\\", "#000000"));
+    page->run(dialog,
+              {act::inspect([] { EXPECT_EQ(swatch("Picture1").toolTipText(), "C:\\ it's"); }),
+               act::select("lstEffect", "Highlight Functions"), act::click("Command25")});
+    EXPECT_EQ(page->attribute("odd", "onfocus"), statements("C:\\\\ it\\x27s", "#000000"));
+    EXPECT_EQ(page->attribute("next", "onfocus"),
+              "go();" + statements("C:\\\\ it\\x27s", "#000000"));
     // Read back, the escaped text is the colour text again.
     page->placeCursor("next");
     frmManFields again;
-    page->run(again, {act::select("List1", "next"),
-                      act::inspect([] { EXPECT_EQ(swatch("Picture1").toolTipText(), "C:\\"); })});
+    page->run(again, {act::select("List1", "next"), act::inspect([] {
+                          EXPECT_EQ(swatch("Picture1").toolTipText(), "C:\\ it's");
+                      })});
 }
 
 } // namespace

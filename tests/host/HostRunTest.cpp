@@ -126,6 +126,27 @@ TEST_F(HostRunTest, TheColorSelectorGivesTheSwatchesTheColoursThatGoIntoThePage)
     EXPECT_EQ(attribute("Notes", "onfocus"), "style.color='#0000FF';");
     EXPECT_EQ(attribute("Notes", "onblur"), "style.color='#333333';");
     EXPECT_THAT(attribute("Notes", "style"), Not(HasSubstr("background")));
+    // The page's own escapes keep their meaning through Apply To All, Set, the lock and bold.
+    EXPECT_EQ(attribute("Escaped", "onfocus"),
+              "style.backgroundColor='red';style.color='#0000FF';ZirirurStatus('Tab\\there "
+              "\u00e9 Don\\x27t');this.blur();this.style.fontWeight='bold';");
+    EXPECT_EQ(attribute("Escaped", "onblur"),
+              left + "ZirirurStatus(' ');this.style.fontWeight='normal';");
+    // So they do through "+" and through Cancel in the Color Selector on the page as it stands.
+    for (const std::string road : {"click Command6\n", "click Command4\nclick Command7\n"}) {
+        HostRun one = run({"--page", "web/walkers.htm", "--cursor", "Name", "--out", "road.htm"},
+                          "menu Form Field Manager\nselect lstEffect \"Highlight Functions\"\n"
+                          "select List1 Escaped\n" +
+                              road);
+        EXPECT_EQ(one.status, 0) << one.err;
+        EXPECT_EQ(dom::Document::parse(readFile(m_dir / "road.htm"))
+                      ->all()
+                      .item("Escaped")
+                      ->getAttribute("onfocus"),
+                  R"(ZirirurStatus('Tab\there \u00e9 Don\'t');style.backgroundColor='red';)"
+                  "style.color='#0000FF';")
+            << road;
+    }
 
     HostRun again = run({"--page", "saved.htm", "--cursor", "Name", "--out", "again.htm"},
                         "menu Form Field Manager\nselect lstEffect \"Highlight Functions\"\nshow\n"

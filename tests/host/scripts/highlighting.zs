@@ -1,5 +1,7 @@
 # Highlighting colours chosen in the Color Selector in each of its four ways, then turned on
 # for every field of the form and off again for one; other effects join the highlighted fields.
+# The field Escaped holds escapes of its own in its status text and colour: Apply To All, Set,
+# the lock and bold keep their meaning.
 # Run on tests/data/fm-highlight.htm with --cursor Name.
 menu Form Field Manager
 select lstEffect "Highlight Functions"
@@ -56,3 +58,10 @@ select lstEffect "Other Functions"
 select List1 Town
 set txtStatus "Your town"
 click Command8
+
+# The status text of Escaped, as the page holds it, set again; then the lock and bold.
+select List1 Escaped
+click Command10
+click Command21
+select lstEffect "Basic Text Style"
+click Command27
