@@ -336,8 +336,10 @@ void frmComps::Command1_Click() {
             if (text::find(s, HyperlinkHolder) != 0)
                 s = ReplaceText(s, HyperlinkHolder, PickHyperlink());
             if (newForm) {
+                // The placeholder inside this run's own form: a run that found no data files
+                // leaves its form with a placeholder of the same id, earlier in the page.
                 run.step([&] {
-                    sys::required(PageDocument()->all().item("VQTempDIV")).setOuterHTML(s);
+                    sys::required(sys::required(FormObj).all().item("VQTempDIV")).setOuterHTML(s);
                 });
             } else {
                 run.step([&] { PasteAtCursor(s); });

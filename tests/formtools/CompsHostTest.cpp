@@ -74,6 +74,13 @@ protected:
     fs::path web() const { return m_dir / "site"; }
     void component(const TestComponent& made) { MakeComponent(install().string(), made); }
 
+    // The components as shipped.
+    void shipped() const {
+        fs::create_directories(install());
+        fs::copy(fs::path(ZIRIRUR_INSTALL_DIR) / "FormComps", install() / "FormComps",
+                 fs::copy_options::recursive | fs::copy_options::overwrite_existing);
+    }
+
     // Puts the page at pagePath (in the web unless told), runs the host on it with the script
     // and the caret at cursor, and gives the transcript's lines; the host saves the page in
     // place. The run must end well.
@@ -218,6 +225,27 @@ TEST_F(CompsHostTest, AMissingDataFileIsReportedAfterTheExtraFilesAndKeepsTheNew
     // No row chosen: the store folder itself is taken, which holds no data file.
     EXPECT_THAT(run(std::string(Menu) + "click Command1\n", "Email"),
                 ElementsAre(Shown, NoData, Closed));
+}
+
+TEST_F(CompsHostTest, ANewFormTakesItsComponentInsideItselfNotInANewFormOfAnEarlierRun) {
+    shipped();
+    // The first run's form keeps its placeholder: no row was chosen, so no data file was found.
+    EXPECT_THAT(run(std::string(Menu) + "answer Yes\ninput A1\nclick Command1\n", "intro",
+                    InWeb::Yes,
+                    "<p id=intro>Hi</p><p id=later>Later</p><form name=F1><input name=x></form>"),
+                ElementsAre(Shown, NotInForm + std::string("Yes"), NameAsked + std::string("A1"),
+                            NoData, Closed));
+    run(std::string(Menu) + "select List1 \"Submit Once\"\nanswer Yes\ninput B2\n"
+                            "click Command1\n",
+        "later", InWeb::Yes, saved());
+    auto page = savedDocument();
+    auto first = page->all().item("A1");
+    auto second = page->all().item("B2");
+    ASSERT_TRUE(first && second);
+    EXPECT_TRUE(first->all().item("VQTempDIV"));
+    EXPECT_FALSE(first->all().item("SendOnce"));
+    EXPECT_FALSE(second->all().item("VQTempDIV"));
+    EXPECT_TRUE(second->all().item("SendOnce"));
 }
 
 TEST_F(CompsHostTest, ExtraDataIsAskedForOnceAndLandsAsTypedAndThePickedAddressAsGiven) {
