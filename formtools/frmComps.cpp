@@ -117,6 +117,16 @@ std::string LineBreaksAsBlanks(const std::string& text) {
     return ReplaceText(ReplaceText(text, "\r", " "), "\n", " ");
 }
 
+// Markup as a page gives it back once it holds it: tag names, quotes and escapes written the
+// page's way, so that a form's name written "A&amp;B" into an attribute reads "A&B" here as it
+// does in the page's own outer HTML. Every page of ours writes markup back alike.
+std::string AsThePageGivesItBack(const std::string& markup) {
+    auto scratch = dom::Document::parse("");
+    dom::Element& holder = sys::required(scratch->body());
+    holder.setInnerHTML(markup);
+    return holder.innerHTML();
+}
+
 } // namespace
 
 frmComps::frmComps() : ui::Form("frmComps") {}
@@ -357,11 +367,16 @@ void frmComps::Command3_Click() {
 
 bool frmComps::GotScriptHere(std::string& WhatScript) {
     bool result = false;
+    // The script as the page would give it back. Its line breaks are blanks before the page
+    // reads it, which would join a CR LF into one line feed: the two stay apart here.
+    std::string what = LineBreaksAsBlanks(WhatScript);
+    // Markup that the page refuses is compared as it stands.
+    sys::tryStep([&] { what = AsThePageGivesItBack(what); });
     auto scripts = PageDocument()->scripts();
     const int count = scripts.length();
     for (int i = 0; i < count; ++i) {
         const std::shared_ptr<dom::Element> script = scripts.item(i);
-        Text1->setText(WhatScript);
+        Text1->setText(what);
         Text2->setText(sys::required(script).outerHTML());
         Text1->setText(LineBreaksAsBlanks(Text1->text()));
         Text2->setText(LineBreaksAsBlanks(Text2->text()));

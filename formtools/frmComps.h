@@ -32,8 +32,9 @@ public:
     std::shared_ptr<dom::Element> FormObj;
     bool InForm = false;
 
-    // Whether a script element of the page has the same text as WhatScript once line breaks
-    // read as blanks and outer blanks are gone; letter case counts.
+    // Whether a script element of the page has the same text as WhatScript, read as the page
+    // gives markup back, once line breaks read as blanks and outer blanks are gone; letter case
+    // counts.
     bool GotScriptHere(std::string& WhatScript);
 
 protected:

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <set>
 #include <sstream>
 
 namespace {
@@ -246,6 +247,73 @@ TEST_F(CompsHostTest, ANewFormTakesItsComponentInsideItselfNotInANewFormOfAnEarl
     EXPECT_FALSE(first->all().item("SendOnce"));
     EXPECT_FALSE(second->all().item("VQTempDIV"));
     EXPECT_TRUE(second->all().item("SendOnce"));
+}
+
+// Each shipped component, with the answers it asks for.
+struct ShippedInsert {
+    std::string component;
+    std::string answers; // script lines
+    std::vector<std::string> asked;
+};
+
+TEST_F(CompsHostTest, EveryShippedComponentInsertedTwiceIntoAFormOfAnyNameBringsItsScriptsOnce) {
+    shipped();
+    const ShippedInsert inserts[] = {
+        {"Confirm Before Reset", "input Sure?\n", {ExtraAsked + std::string("Sure?")}},
+        {"E-mail Address Check", "", {}},
+        {"Go To Address Button",
+         "input Prices\nhyperlink prices.htm\n",
+         {ExtraAsked + std::string("Prices"), "hyperlink -> prices.htm"}},
+        {"Jump Menu", "input Home=index.htm\n", {ExtraAsked + std::string("Home=index.htm")}},
+        {"Required Fields Check", "input Item\n", {ExtraAsked + std::string("Item")}},
+        {"Submit Once", "", {}},
+        {"Text Area With Countdown", "input 100\n", {ExtraAsked + std::string("100")}},
+    };
+    std::string script;
+    std::vector<std::string> transcript;
+    for (const auto& insert : inserts) {
+        script += std::string(Menu) + "select List1 \"" + insert.component + "\"\n" +
+                  insert.answers + "click Command1\n";
+        transcript.push_back(Shown);
+        transcript.insert(transcript.end(), insert.asked.begin(), insert.asked.end());
+        transcript.push_back(Closed);
+    }
+    // A form's name goes into the components as markup that the page writes back its own way.
+    const std::pair<std::string, std::string> forms[] = {
+        {"A&B", "F1"}, {"It's", "F2"}, {"x<y", "F3"}, {"Plain", "F4"}};
+    std::string page = "<html><head><title>t</title></head><body>\n"
+                       "<form name=\"A&amp;B\"><input id=\"F1\" name=\"Item\"></form>\n"
+                       "<form name=\"It's\"><input id=\"F2\" name=\"Item\"></form>\n"
+                       "<form name=\"x&lt;y\"><input id=\"F3\" name=\"Item\"></form>\n"
+                       "<form name=\"Plain\"><input id=\"F4\" name=\"Item\"></form>\n"
+                       "</body></html>\n";
+    auto scriptsOf = [](const dom::Document& document) {
+        std::vector<std::string> scripts;
+        for (const auto& element : document.scripts().toVector())
+            scripts.push_back(element->outerHTML());
+        return scripts;
+    };
+    for (const auto& [name, field] : forms) {
+        SCOPED_TRACE(name);
+        EXPECT_THAT(run(script, field, InWeb::Yes, page), ElementsAreArray(transcript));
+        auto once = savedDocument();
+        // Inserted again on the page as saved: the form takes each component a second time,
+        // its scripts are found there already.
+        EXPECT_THAT(run(script, field, InWeb::Yes, saved()), ElementsAreArray(transcript));
+        auto twice = savedDocument();
+        EXPECT_EQ(scriptsOf(*twice), scriptsOf(*once));
+        // What the components put into the form, beside its one field.
+        auto added = [&](const dom::Document& document) {
+            return document.all().item(field)->enclosingForm()->all().length() - 1;
+        };
+        EXPECT_EQ(added(*twice), 2 * added(*once));
+        EXPECT_EQ(twice->all().item(field)->enclosingForm()->getAttribute("name"), name);
+        page = saved();
+    }
+    // No form's scripts are another's.
+    const auto scripts = scriptsOf(*savedDocument());
+    EXPECT_EQ(std::set<std::string>(scripts.begin(), scripts.end()).size(), scripts.size());
+    EXPECT_TRUE(fs::exists(web() / "zirirur-email.js"));
 }
 
 TEST_F(CompsHostTest, ExtraDataIsAskedForOnceAndLandsAsTypedAndThePickedAddressAsGiven) {

@@ -1,5 +1,5 @@
-// The Quick Form Components dialog in-process: its list, its descriptions, GotScriptHere, and the
-// shipped components inserted twice. The insert command's roads through the host program are in
+// The Quick Form Components dialog in-process: its list, its descriptions and GotScriptHere. The
+// insert command's roads through the host program, the shipped components among them, are in
 // CompsHostTest.cpp.
 
 #include "PageSession.h"
@@ -16,7 +16,6 @@
 
 #include <filesystem>
 #include <fstream>
-#include <optional>
 
 namespace {
 
@@ -79,81 +78,35 @@ TEST(frmComps, ShowsTheDescriptionOfTheComponentClickedAndNothingForOneGone) {
     EXPECT_EQ(page->document()->serialize(), before);
 }
 
-TEST(frmComps, GotScriptHereComparesScriptsWithLineBreaksAsBlanksAndCaseCounting) {
+TEST(frmComps, GotScriptHereComparesScriptsAsThePageWritesThemWithLineBreaksAsBlanks) {
     auto page = PageSession::fromBytes("<html><head><script>var a = 1;</script>\n"
                                        "<script>\nfunction f() {\n  return 2;\n}\n</script>"
-                                       "</head><body><p>x</p></body></html>");
+                                       "<script data-form=\"A&amp;B\" data-x='It&#39;s x&lt;y'>"
+                                       "go();</script></head><body><p>x</p></body></html>");
     frmComps dialog;
-    page->run(dialog, {act::inspect([&] {
-                  const std::pair<std::string, bool> cases[] = {
-                      {"<SCRIPT>var a = 1;</SCRIPT>", true},
-                      // Outer blanks and line breaks aside.
-                      {"\n  <SCRIPT>\nfunction f() {\n  return 2;\n}\n</SCRIPT>\n ", true},
-                      // A line feed reads as one blank, so a blank in its place is equal.
-                      {"<SCRIPT> function f() {   return 2; } </SCRIPT>", true},
-                      // CR LF gives two blanks against one.
-                      {"<SCRIPT>\r\nfunction f() {\r\n  return 2;\r\n}\r\n</SCRIPT>", false},
-                      // Letter case counts.
-                      {"<script>var a = 1;</script>", false},
-                      {"<SCRIPT>var a = 2;</SCRIPT>", false},
-                  };
-                  for (const auto& [script, present] : cases) {
-                      std::string what = script;
-                      EXPECT_EQ(dialog.GotScriptHere(what), present) << script;
-                      EXPECT_EQ(what, script);
-                  }
-              })});
-}
-
-// Each shipped component, with the answers it asks for.
-struct ShippedInsert {
-    std::string component;
-    std::optional<std::string> extraData;
-    std::optional<std::string> hyperlink;
-};
-
-TEST(frmComps, EveryShippedComponentInsertedTwiceBringsItsScriptsOnce) {
-    auto page = PageSession::fromBytes(FormPage);
-    fs::copy(fs::path(ZIRIRUR_INSTALL_DIR) / "FormComps", page->installFolder() + "/FormComps",
-             fs::copy_options::recursive);
-    const ShippedInsert inserts[] = {
-        {"Confirm Before Reset", "Sure?", std::nullopt},
-        {"E-mail Address Check", std::nullopt, std::nullopt},
-        {"Go To Address Button", "Prices", "prices.htm"},
-        {"Jump Menu", "Home=index.htm", std::nullopt},
-        {"Required Fields Check", "Item", std::nullopt},
-        {"Submit Once", std::nullopt, std::nullopt},
-        {"Text Area With Countdown", "100", std::nullopt},
-    };
-    std::optional<std::string> address;
-    page->app().setHyperlinkPrompt([&] { return address; });
-    const int scriptsBefore = page->document()->scripts().length();
-
-    auto insertAll = [&] {
-        for (const auto& insert : inserts) {
-            page->placeCursor("Item");
-            if (insert.extraData)
-                ui::Driver::instance().queueInput(insert.extraData);
-            address = insert.hyperlink;
-            frmComps dialog;
-            const auto transcript =
-                page->run(dialog, {act::select("List1", insert.component), act::click("Command1")});
-            EXPECT_THAT(errorLines(transcript), IsEmpty()) << insert.component;
-            EXPECT_FALSE(dialog.isLoaded()) << insert.component;
-        }
-    };
-    insertAll();
-    // Six bring a script before the body and one at its start; the extra file is in the web.
-    EXPECT_EQ(page->document()->scripts().length(), scriptsBefore + 7);
-    EXPECT_TRUE(fs::exists(page->webFolder() + "/zirirur-email.js"));
-    insertAll();
-    EXPECT_EQ(page->document()->scripts().length(), scriptsBefore + 7);
-    // Saved and opened again, the page still holds them as they were inserted.
-    page->save();
-    page->reopen();
-    insertAll();
-    EXPECT_EQ(page->document()->scripts().length(), scriptsBefore + 7);
-    EXPECT_EQ(page->element("Order")->all().tags("INPUT").length(), 1 + 3 * 5);
+    page->run(
+        dialog, {act::inspect([&] {
+            const std::pair<std::string, bool> cases[] = {
+                {"<SCRIPT>var a = 1;</SCRIPT>", true},
+                // Outer blanks and line breaks aside.
+                {"\n  <SCRIPT>\nfunction f() {\n  return 2;\n}\n</SCRIPT>\n ", true},
+                // A line feed reads as one blank, so a blank in its place is equal.
+                {"<SCRIPT> function f() {   return 2; } </SCRIPT>", true},
+                // CR LF gives two blanks against one.
+                {"<SCRIPT>\r\nfunction f() {\r\n  return 2;\r\n}\r\n</SCRIPT>", false},
+                // Letter case counts in the script, not in the markup around it: the
+                // page writes tag names, quotes and escapes its own way.
+                {"<SCRIPT>VAR a = 1;</SCRIPT>", false},
+                {"<script>var a = 1;</script>", true},
+                {"<SCRIPT data-form=\"A&amp;B\" data-x=\"It&#39;s x&lt;y\">go();</SCRIPT>", true},
+                {"<SCRIPT>var a = 2;</SCRIPT>", false},
+            };
+            for (const auto& [script, present] : cases) {
+                std::string what = script;
+                EXPECT_EQ(dialog.GotScriptHere(what), present) << script;
+                EXPECT_EQ(what, script);
+            }
+        })});
 }
 
 } // namespace
