@@ -7,7 +7,7 @@ packages=(
     build-essential cmake pkg-config git
     clang-14 libclang-rt-14-dev clang-format-14
     libgtest-dev libgmock-dev libbenchmark-dev
-    libgumbo-dev libpng-dev
+    libgumbo-dev libpng-dev libicu-dev
     chromium
 )
 

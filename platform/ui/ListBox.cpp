@@ -1,24 +1,46 @@
 #include "platform/ui/ListBox.h"
 
 #include "platform/sys/Error.h"
-#include "platform/sys/Text.h"
 #include "platform/ui/Describe.h"
 #include "platform/ui/Event.h"
 #include "platform/ui/Form.h"
 
+#include <unicode/ucol.h>
+
 #include <algorithm>
+#include <cstdint>
+#include <memory>
 
 namespace ui {
 
 namespace {
 
-// Without regard to case first; rows equal but for case in a fixed order, so that equal rows
-// always end up side by side.
+using Collator = std::unique_ptr<UCollator, decltype(&ucol_close)>;
+
+// The order in which people look for text: ICU's root collation, which puts accented letters
+// beside their base letters and weighs case last, upper case first among rows otherwise equal.
+const UCollator& PeoplesOrder() {
+    static const Collator collator = [] {
+        UErrorCode status = U_ZERO_ERROR;
+        Collator opened(ucol_open("", &status), &ucol_close);
+        if (U_SUCCESS(status))
+            ucol_setAttribute(opened.get(), UCOL_CASE_FIRST, UCOL_UPPER_FIRST, &status);
+        if (U_FAILURE(status))
+            sys::raise(sys::ErrInvalidCall, "No collation to sort text with");
+        return opened;
+    }();
+    return *collator;
+}
+
+// In people's order; rows that collate alike (the same text, or the same letters composed
+// another way) by their bytes, so that the order never depends on how the rows came.
 bool sortsBefore(const std::string& a, const std::string& b) {
-    const std::string lowerA = sys::text::lower(a);
-    const std::string lowerB = sys::text::lower(b);
-    if (lowerA != lowerB)
-        return lowerA < lowerB;
+    UErrorCode status = U_ZERO_ERROR;
+    const UCollationResult order =
+        ucol_strcollUTF8(&PeoplesOrder(), a.data(), std::int32_t(a.size()), b.data(),
+                         std::int32_t(b.size()), &status);
+    if (U_SUCCESS(status) && order != UCOL_EQUAL)
+        return order == UCOL_LESS;
     return a < b;
 }
 

@@ -13,8 +13,9 @@ class ListBox : public Control {
 public:
     ListBox(Form& form, std::string name, int index);
 
-    // A sorted list keeps its rows in order without regard to case (rows equal but for case
-    // stand together, upper case first, so equal rows are always neighbours).
+    // A sorted list keeps its rows in the order people sort text in: accented letters beside
+    // their base letters, case ignored (rows equal but for case stand together, upper case
+    // first, so equal rows are always neighbours).
     void setSorted(Sorted sorted);
     bool sorted() const;
     // A sorted list ignores index and puts the row in its place; otherwise index -1 appends.

@@ -86,14 +86,24 @@ TEST_F(ControlsTest, TextBoxRunsChangeOnlyForANewTextAndKeyPressMayRewriteOrDrop
     EXPECT_EQ(box->text(), "a\r");
 }
 
-TEST_F(ControlsTest, SortedListOrdersWithoutRegardToCaseAndKeepsEqualRowsTogether) {
+TEST_F(ControlsTest, SortedListOrdersAsPeopleSortAndKeepsEqualRowsTogether) {
     auto* list = make<ui::ListBox>("ColorList");
     list->setSorted(ui::Sorted::Yes);
+    // "e" with a combining accent collates as "é" does: the bytes decide between them.
     for (const char* row :
-         {"#ff0000", "banana", "#FF0000", "Apple", "#ff0000", "cherry", "apple", "#FF0000"})
+         {"#ff0000", "zeta", "élan", "banana", "#FF0000", "Apple", "Émile", "#ff0000", "Zeta",
+          "cherry", "e\u0301lan", "apple", "elan", "#FF0000", "Elan", "eve"})
         list->addItem(row, 0); // the index is ignored by a sorted list
-    EXPECT_EQ(rowsOf(*list), (Lines{"#FF0000", "#FF0000", "#ff0000", "#ff0000", "Apple", "apple",
-                                    "banana", "cherry"}));
+    const Lines sorted{"#FF0000", "#FF0000", "#ff0000", "#ff0000", "Apple",      "apple",
+                       "banana",  "cherry",  "Elan",    "elan",    "e\u0301lan", "élan",
+                       "Émile",   "eve",     "Zeta",    "zeta"};
+    EXPECT_EQ(rowsOf(*list), sorted);
+    // Sorting a list filled unsorted gives the same order.
+    auto* later = make<ui::ListBox>("Later");
+    for (auto row = sorted.rbegin(); row != sorted.rend(); ++row)
+        later->addItem(*row);
+    later->setSorted(ui::Sorted::Yes);
+    EXPECT_EQ(rowsOf(*later), sorted);
 
     // An unsorted list keeps the order of adding, at the index given.
     auto* plain = make<ui::ListBox>("List1");
