@@ -1,7 +1,12 @@
-// Put at the end of the page body by run_page_checks.py. Once the page has the focus it drives
+// Put at the end of the page body by run_page_checks.py. Once the page has loaded it drives
 // the fields the way a user would (events go through the fields' own inline attributes), checks
 // what the page's functions did and writes one line per check into a pre element with the id
-// "zirirur-results", which the runner reads from Chromium's dump of the DOM.
+// "zirirur-results", which it hands to the runner too (the binding window.zirirurRunner).
+//
+// ZirirurUser gives a check the browser's own input, through the runner: click(element, clicks)
+// (the mouse at the element's middle, once or several times in a row), press(key) (Enter,
+// Backspace, ArrowDown, ArrowUp), type(text) to the focused element, and wait(ms); each gives a
+// promise kept once the browser has taken the input. A check may return a promise.
 //
 // The runner defines window.ZirirurBrowserChecks (a list of "kind:field[:argument]") and, first
 // thing in the head, window.ZirirurBrowserErrors (every error the page raised). The field is
@@ -314,6 +319,38 @@
         },
     };
 
+    const asked = new Map();
+    let lastAsked = 0;
+    function ask(action) {
+        return new Promise((resolve) => {
+            action.id = ++lastAsked;
+            asked.set(action.id, resolve);
+            window.zirirurRunner(JSON.stringify(action));
+        });
+    }
+
+    window.ZirirurUser = {
+        answered(id) {
+            asked.get(id)();
+            asked.delete(id);
+        },
+        click(element, clicks = 1) {
+            element.scrollIntoView({block: "center", inline: "center"});
+            const box = element.getBoundingClientRect();
+            return ask({act: "click", x: box.left + box.width / 2, y: box.top + box.height / 2,
+                clicks});
+        },
+        press(key) {
+            return ask({act: "key", key});
+        },
+        type(text) {
+            return ask({act: "type", text});
+        },
+        wait(ms) {
+            return new Promise((resolve) => setTimeout(resolve, ms));
+        },
+    };
+
     // Kinds of other tools' checks, put before this script (run_page_checks.py --extra-checks).
     Object.assign(kinds, window.ZirirurExtraChecks || {});
 
@@ -339,20 +376,29 @@
         return taken && events === 1 ? "" : "focus() gave no focus event";
     }
 
-    function runChecks() {
+    // A handler that fails on every key press fails alike each time: each error once, counted.
+    function eachOnce(raised) {
+        return [...new Set(raised)].map((error) =>
+            error + " (" + raised.filter((same) => same === error).length + " times)").join(" | ");
+    }
+
+    async function runChecks() {
         report("focus works", probeFocus());
-        (window.ZirirurBrowserChecks || []).forEach(runCheck);
+        for (const check of window.ZirirurBrowserChecks || []) {
+            await runCheck(check);
+        }
 
         // Errors of the page itself, for instance a script file that does not parse.
-        report("no script errors", errors.length ? errors.join(" | ") : "");
+        report("no script errors", errors.length ? eachOnce(errors) : "");
 
         const results = document.createElement("pre");
         results.id = "zirirur-results";
         results.textContent = lines.join("\n") + "\nEND\n";
         document.body.appendChild(results);
+        window.zirirurRunner(JSON.stringify({results: results.textContent}));
     }
 
-    function runCheck(check) {
+    async function runCheck(check) {
         const parts = check.split(":");
         const kind = parts[0];
         const ref = parts[1] || "";
@@ -363,26 +409,25 @@
             if (!kinds[kind]) {
                 problem = "unknown check";
             } else if (pageKinds.includes(kind)) {
-                problem = kinds[kind](ref, arg);
+                problem = await kinds[kind](ref, arg);
             } else {
                 const field = fieldNamed(ref);
-                problem = field ? kinds[kind](field, arg) : "no field with this id or name";
+                problem = field ? await kinds[kind](field, arg) : "no field with this id or name";
             }
         } catch (e) {
             problem = "threw " + e;
         }
         const raised = errors.slice(errorsBefore);
         if (raised.length) {
-            problem = (problem ? problem + "; " : "") + "errors: " + raised.join(" | ");
+            problem = (problem ? problem + "; " : "") + "errors: " + eachOnce(raised);
         }
         report(check, problem);
     }
 
-    // Headless Chromium gives the page its focus a moment after load, and until then focus()
-    // moves the active element without any focus event, so a locked field would seem to keep
-    // it. Wait for the focus and for the page's pictures to load (timers cost no real time under
-    // the runner's virtual time budget) and run the checks anyway after 3 seconds, when the
-    // focus probe or the picture check reports the failure.
+    // Without the focus, focus() moves the active element without any focus event, so a locked
+    // field would seem to keep it. Wait for the focus and for the page's pictures to load, and
+    // run the checks anyway after 3 seconds, when the focus probe or the picture check reports
+    // the failure.
     let waited = 0;
     (function whenFocused() {
         const ready = document.hasFocus() && document.readyState === "complete";

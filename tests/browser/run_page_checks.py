@@ -5,21 +5,26 @@ The page is copied to a temporary folder with three additions: an error catcher 
 head, optionally the installation's script files as the last content of the head (the way the
 add-in inserts them), and the check scripts (the kinds of --extra-checks, then effect_checks.js)
 before the end of the body; the files beside the page (its pictures, scripts) go along when
-asked. Chromium dumps the DOM after load; the check script's results are read back from it.
+asked. Chromium opens it under the DevTools protocol, on the pipe that --remote-debugging-pipe
+gives: the checks ask the runner, through a binding, for the mouse clicks and key presses of a
+user, which go in as the browser's own input (default actions and all), and hand their results
+back the same way.
 
 Exit status: 0 all checks passed, 1 a check failed or the browser did not run, 77 skipped
 (no Chromium on a developer machine; with CI=true a missing Chromium is a failure).
 """
 
 import argparse
-import html
+import fcntl
 import json
 import os
 import re
+import select
 import shutil
 import subprocess
 import sys
 import tempfile
+import time
 from pathlib import Path
 
 SKIP = 77
@@ -37,10 +42,20 @@ CHROMIUM_FLAGS = [
     "--disable-sync",
     "--no-first-run",
     "--disable-quic",
-    "--enable-logging=stderr",
-    "--v=0",
-    "--virtual-time-budget=5000",
+    # A page under test never reaches the network (a form may send to a real site).
+    "--host-resolver-rules=MAP * ~NOTFOUND",
+    # Windows that a form sends into must not slow down the timers of the page under test.
+    "--disable-background-timer-throttling",
+    "--disable-renderer-backgrounding",
+    "--disable-backgrounding-occluded-windows",
+    "--remote-debugging-pipe",
 ]
+
+# Seconds that a page's checks may take in all.
+DEADLINE = 120
+
+# The keys that the checks press by name: key code, and the text that the key types.
+KEYS = {"Enter": (13, "\r"), "Backspace": (8, ""), "ArrowDown": (40, ""), "ArrowUp": (38, "")}
 
 ERROR_CATCHER = (
     "<script>window.ZirirurBrowserErrors=[];"
@@ -114,22 +129,153 @@ def prepare_page(page, install_dir, insert_scripts, checks, extra_checks=None):
     return text.encode(codec)
 
 
-def run_chromium(chromium, prepared, profile):
-    command = [chromium, *CHROMIUM_FLAGS, f"--user-data-dir={profile}", "--dump-dom",
-               prepared.as_uri()]
-    return subprocess.run(command, capture_output=True, timeout=120, check=False)
+class DevTools:
+    """Chromium under the DevTools protocol: JSON messages ending in NUL, written to its
+    descriptor 3 and read from its descriptor 4."""
+
+    def __init__(self, chromium, profile, log):
+        to_browser, commands = os.pipe()
+        self.replies, from_browser = os.pipe()
+        self.commands = open(commands, "wb")
+        # Above 4, so that moving them to 3 and 4 in the child cannot overwrite one another.
+        ends = [fcntl.fcntl(fd, fcntl.F_DUPFD_CLOEXEC, 5) for fd in (to_browser, from_browser)]
+        os.close(to_browser)
+        os.close(from_browser)
+
+        def give_pipe():
+            os.dup2(ends[0], 3)
+            os.dup2(ends[1], 4)
+
+        self.process = subprocess.Popen(
+            [chromium, *CHROMIUM_FLAGS, f"--user-data-dir={profile}", "about:blank"],
+            stdin=subprocess.DEVNULL, stdout=log, stderr=log, preexec_fn=give_pipe,
+            pass_fds=(3, 4))
+        for fd in ends:
+            os.close(fd)
+        self.buffer = b""
+        self.last_id = 0
+        self.pending = []  # events that came while a call waited for its reply
+        self.deadline = time.monotonic() + DEADLINE
+
+    def send(self, method, params=None, session=None):
+        self.last_id += 1
+        message = {"id": self.last_id, "method": method, "params": params or {}}
+        if session:
+            message["sessionId"] = session
+        self.commands.write(json.dumps(message).encode() + b"\0")
+        self.commands.flush()
+        return self.last_id
+
+    def receive(self):
+        while b"\0" not in self.buffer:
+            left = self.deadline - time.monotonic()
+            if left <= 0 or not select.select([self.replies], [], [], left)[0]:
+                raise TimeoutError(f"the checks did not finish within {DEADLINE} seconds")
+            data = os.read(self.replies, 1 << 16)
+            if not data:
+                raise EOFError("chromium closed the DevTools pipe")
+            self.buffer += data
+        message, self.buffer = self.buffer.split(b"\0", 1)
+        message = json.loads(message)
+        if message.get("method") == "Page.javascriptDialogOpening":
+            # Dismissed at once, or it would hold the page and the input that opened it.
+            self.send("Page.handleJavaScriptDialog", {"accept": False}, message["sessionId"])
+        return message
+
+    def call(self, method, params=None, session=None):
+        wanted = self.send(method, params, session)
+        while True:
+            message = self.receive()
+            if message.get("id") == wanted:
+                if "error" in message:
+                    raise RuntimeError(f"{method}: {message['error'].get('message')}")
+                return message.get("result", {})
+            if "method" in message:
+                self.pending.append(message)
+
+    def event(self):
+        return self.pending.pop(0) if self.pending else self.receive()
+
+    def close(self):
+        try:
+            self.send("Browser.close")
+            self.process.wait(timeout=10)
+        except (OSError, subprocess.TimeoutExpired):
+            self.process.kill()
+            self.process.wait()
+        finally:
+            self.commands.close()
+            os.close(self.replies)
 
 
-def read_results(dom):
-    # The last one: the check script's own text is in the dump too.
-    found = re.findall(r'<pre id="zirirur-results">(.*?)</pre>', dom, re.DOTALL)
-    if not found:
-        return None
-    return html.unescape(found[-1]).splitlines()
+def act_as_user(tools, session, action):
+    """The browser's own input for one request of the checks (see effect_checks.js)."""
+    def mouse(kind, **more):
+        tools.call("Input.dispatchMouseEvent",
+                   {"type": kind, "x": action["x"], "y": action["y"], **more}, session)
+
+    def key(name, code, text):
+        press = {"key": name, "code": name if code else "", "windowsVirtualKeyCode": code}
+        tools.call("Input.dispatchKeyEvent",
+                   {"type": "keyDown" if text else "rawKeyDown", "text": text, **press}, session)
+        tools.call("Input.dispatchKeyEvent", {"type": "keyUp", **press}, session)
+
+    if action["act"] == "click":
+        mouse("mouseMoved")
+        for count in range(1, action.get("clicks", 1) + 1):
+            mouse("mousePressed", button="left", clickCount=count)
+            mouse("mouseReleased", button="left", clickCount=count)
+    elif action["act"] == "key":
+        key(action["key"], *KEYS[action["key"]])
+    elif action["act"] == "type":
+        for character in action["text"]:
+            key(character, 0, character)
 
 
-def console_errors(stderr):
-    return [line for line in stderr.splitlines() if "CONSOLE" in line and "Uncaught" in line]
+def run_checks(chromium, page_url, work):
+    """The check script's result lines, and the exceptions that the page left uncaught."""
+    profile = work / "profile"
+    profile.mkdir()
+    with open(work / "chromium.log", "wb") as log:
+        tools = DevTools(chromium, profile, log)
+        try:
+            return drive_page(tools, page_url)
+        finally:
+            tools.close()
+
+
+def drive_page(tools, page_url):
+    target = next(info["targetId"] for info in tools.call("Target.getTargets")["targetInfos"]
+                  if info["type"] == "page")
+    session = tools.call("Target.attachToTarget", {"targetId": target, "flatten": True})[
+        "sessionId"]
+    for method, params in [("Runtime.enable", {}), ("Page.enable", {}),
+                           # The page has the focus as a window in front would.
+                           ("Emulation.setFocusEmulationEnabled", {"enabled": True}),
+                           ("Runtime.addBinding", {"name": "zirirurRunner"}),
+                           ("Page.navigate", {"url": page_url})]:
+        tools.call(method, params, session)
+    uncaught = []
+    while True:
+        message = tools.event()
+        method, params = message.get("method"), message.get("params", {})
+        if method == "Page.frameNavigated" and "parentId" not in params["frame"]:
+            if params["frame"]["url"] != page_url:
+                raise RuntimeError(f"the page was left for {params['frame']['url']}")
+        elif method == "Runtime.exceptionThrown":
+            details = params["exceptionDetails"]
+            uncaught.append(details.get("exception", {}).get("description") or details["text"])
+        elif method == "Page.javascriptDialogOpening":
+            uncaught.append(f"a {params['type']} dialog that no check expected: "
+                            f"{params['message']}")
+        elif method == "Runtime.bindingCalled":
+            request = json.loads(params["payload"])
+            if "results" in request:
+                return request["results"].splitlines(), uncaught
+            act_as_user(tools, session, request)
+            # Not waited for: the check goes on at once, and may open a dialog of its own.
+            tools.send("Runtime.evaluate",
+                       {"expression": f"ZirirurUser.answered({int(request['id'])})"}, session)
 
 
 def main():
@@ -167,24 +313,19 @@ def main():
         except (OSError, ValueError) as problem:
             print(f"FAIL: cannot prepare {options.page}: {problem}")
             return 1
-        profile = work / "profile"
-        profile.mkdir()
         try:
-            done = run_chromium(chromium, prepared, profile)
-        except subprocess.TimeoutExpired:
-            print("FAIL: chromium did not finish within 120 seconds")
+            results, uncaught = run_checks(chromium, prepared.as_uri(), work)
+        except (OSError, EOFError, TimeoutError, RuntimeError) as problem:
+            print(f"FAIL: {problem}")
+            log = (work / "chromium.log").read_bytes().decode("utf-8", "replace")
+            print("\n".join(log.splitlines()[-30:]))
             return 1
 
-    stderr = done.stderr.decode("utf-8", "replace")
-    results = read_results(done.stdout.decode("utf-8", "replace"))
-    if done.returncode != 0 or results is None or results[-1:] != ["END"]:
-        print(f"FAIL: no results from chromium (exit status {done.returncode})")
-        print("\n".join(stderr.splitlines()[-30:]))
+    if results[-1:] != ["END"]:
+        print("FAIL: the checks gave no end line")
         return 1
-
     results = results[:-1]
     # A backstop for errors the page's own catcher cannot see.
-    uncaught = console_errors(stderr)
     if uncaught:
         results.append(f"FAIL browser console: {len(uncaught)} uncaught errors, the first: "
                        f"{uncaught[0]}")
