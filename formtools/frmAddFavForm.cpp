@@ -203,12 +203,16 @@ std::string frmAddFavForm::FieldsOnlyHTML() const {
         return outer;
 
     // The form's content is what lies between its start tag and its end tag; only there do the
-    // fields take its place (a start tag may hold the same text, as in action="search").
+    // fields take its place (a start tag may hold the same text, as in action="search"). A form
+    // whose content ends in a PLAINTEXT has no end tag in its markup, as nothing after that
+    // start tag reads as markup; its fields, which take the PLAINTEXT's place, get it back.
     const std::string endTag = "</FORM>";
-    if (outer.size() < inner.size() + endTag.size())
-        return outer;
-    const std::size_t contentAt = outer.size() - inner.size() - endTag.size();
-    if (outer.compare(contentAt, inner.size(), inner) != 0)
+    std::string_view startTag = outer;
+    if (startTag.ends_with(inner + endTag))
+        startTag.remove_suffix(inner.size() + endTag.size());
+    else if (startTag.ends_with(inner))
+        startTag.remove_suffix(inner.size());
+    else
         return outer;
 
     std::string Fields;
@@ -217,7 +221,7 @@ std::string frmAddFavForm::FieldsOnlyHTML() const {
     for (int i = 0; i < count; ++i)
         sys::tryStep(
             [&] { Fields += sys::required(sys::required(FormObj).item(i)).outerHTML() + "<BR>"; });
-    return outer.substr(0, contentAt) + Fields + outer.substr(contentAt + inner.size());
+    return std::string(startTag) + Fields + endTag;
 }
 
 void frmAddFavForm::CollectImages(std::string& HTML, const std::string& Name) const {

@@ -386,24 +386,34 @@ TEST_F(HostRunTest, FavouritesAreSavedInsertedAndDeletedThroughTheHost) {
 }
 
 // "Fields Only" keeps the FORM tags and each field's markup followed by a line break; the text
-// between the fields stays behind.
+// between the fields stays behind, a PLAINTEXT that ends the form (and so leaves its end tag
+// out of the form's markup) too.
 TEST_F(HostRunTest, AFieldsOnlyFavouriteKeepsTheFormTagsAndEachFieldOnItsLine) {
     const fs::path install = freshInstall();
-    writeFile(m_dir / "page.htm",
-              "<html><body><form name=\"ask\" action=\"ask.cgi\"><p>Your name:</p>"
-              "<input type=\"text\" name=\"who\" id=\"who\"><p>Then send it.</p>"
-              "<input type=\"submit\" value=\"Send\"></form></body></html>");
-    HostRun add = run({"--install", install.string(), "--page", "page.htm", "--cursor", "who",
-                       "--out", "saved.htm"},
-                      "menu Add Form To Favourites\n"
-                      "set txtFavName \"Ask\"\n"
-                      "click Option1(0)\n"
-                      "click Command1\n");
-    EXPECT_EQ(add.status, 0) << add.err;
-    EXPECT_EQ(readFile(install / "FormFavs/Ask.ffv"),
-              "<FORM name=\"ask\" action=\"ask.cgi\">"
-              "<INPUT type=\"text\" name=\"who\" id=\"who\"><BR>"
-              "<INPUT type=\"submit\" value=\"Send\"><BR></FORM>\r\n");
+    struct Case {
+        const char* page;
+        const char* stored;
+    };
+    const Case cases[] = {
+        {"<html><body><form name=\"ask\" action=\"ask.cgi\"><p>Your name:</p>"
+         "<input type=\"text\" name=\"who\" id=\"who\"><p>Then send it.</p>"
+         "<input type=\"submit\" value=\"Send\"></form></body></html>",
+         "<FORM name=\"ask\" action=\"ask.cgi\"><INPUT type=\"text\" name=\"who\" id=\"who\"><BR>"
+         "<INPUT type=\"submit\" value=\"Send\"><BR></FORM>\r\n"},
+        {"<form name=\"f\" action=\"a\"><p>Intro text</p><input name=\"who\" id=\"who\">"
+         "<plaintext>junk <b>x</b>",
+         "<FORM name=\"f\" action=\"a\"><INPUT name=\"who\" id=\"who\"><BR></FORM>\r\n"},
+    };
+    for (const Case& each : cases) {
+        SCOPED_TRACE(each.page);
+        writeFile(m_dir / "page.htm", each.page);
+        HostRun add = run({"--install", install.string(), "--page", "page.htm", "--cursor", "who"},
+                          "menu Add Form To Favourites\nset txtFavName Ask\n"
+                          "click Option1(0)\nclick Command1\n");
+        EXPECT_EQ(add.status, 0) << add.err;
+        EXPECT_EQ(readFile(install / "FormFavs/Ask.ffv"), each.stored);
+        EXPECT_EQ(readFile(m_dir / "page.htm"), each.page);
+    }
 }
 
 // Picture buttons show no caption but a picture of the installation's Buttons folder: every
