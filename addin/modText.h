@@ -26,7 +26,8 @@ std::string ReplaceText(const std::string& Text, const std::string& Find,
 std::string ReadFile(const std::string& Path);
 
 // Whether Path can be opened for input: False for a missing file (error 53); every other
-// error (a missing folder, a folder, no permission) is raised to the caller.
+// error (a missing folder, a folder, a device or a pipe, no permission) is raised to the
+// caller.
 bool FileExists(const std::string& Path);
 
 // The text between the first StartMark and the next EndMark after it, found without regard to

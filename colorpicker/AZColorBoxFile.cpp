@@ -92,14 +92,13 @@ std::int32_t AZColorBox::LoadCustPal() {
         return 0;
     std::string name;
     // The whole palette is read and checked before any cell takes a value: a missing file (or
-    // a device or pipe, which could block), one shorter than the palette, or one whose hue,
-    // saturation or luminance lies beyond 0 to 240 (which the shades could not be computed
-    // from) is refused and changes nothing. What lies beyond the 32 records is not read.
+    // a device, pipe or folder, which the file layer refuses), one shorter than the palette, or
+    // one whose hue, saturation or luminance lies beyond 0 to 240 (which the shades could not
+    // be computed from) is refused and changes nothing. What lies beyond the 32 records is not
+    // read.
     std::array<PalFileRecord, RecordCount> records;
     const bool read = sys::tryStep([&] {
         name = MColors->fileName();
-        if (!sys::FileSystem::fileExists(name))
-            sys::raise(sys::ErrFileNotFound);
         const std::string bytes = sys::FileSystem::readAt(name, 0, RecordLength * RecordCount);
         if (bytes.size() < RecordLength * RecordCount)
             sys::raise(sys::ErrInputPastEnd);

@@ -302,7 +302,9 @@ void frmComps::Command1_Click() {
     }
 
     // 7. The sections.
-    bool missing = false;
+    // A data file that cannot even be looked at (a folder, a device or a pipe in its place) is
+    // as good as missing.
+    bool missing = true;
     run.step([&] { missing = !FileExists(componentFolder + CompDataFile); });
     if (missing) {
         ui::msgBox("Data Files not found! Please check your installation.", ui::vbExclamation,

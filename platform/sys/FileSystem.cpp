@@ -164,6 +164,7 @@ std::string resolveCase(const std::string& path) {
     case ENOTDIR:
         raise(ErrPathNotFound);
     case EISDIR:
+    case ENXIO: // a pipe that nobody reads, a device that is not there
     case EEXIST:
     case ENOTEMPTY:
     case EBUSY:
@@ -208,19 +209,37 @@ std::string behindLinks(std::string native) {
     return native;
 }
 
-Descriptor openNative(const std::string& native, int flags) {
-    int fd = ::open(native.c_str(), flags | O_CLOEXEC, 0666);
+// Which files an opening takes.
+enum class Opening {
+    // A plain file only. The add-in's own files are always plain: a device, a pipe or a folder
+    // in the place of one is refused with 75, as a file that cannot be opened, and the opening
+    // never waits for a pipe's other end or a device.
+    PlainFile,
+    // A device or a pipe too (never a folder): a page may be read from one, or written into it.
+    AnyFile,
+};
+
+Descriptor openNative(const std::string& native, int flags, Opening opening = Opening::PlainFile) {
+    const int noWaiting = opening == Opening::PlainFile ? O_NONBLOCK : 0;
+    int fd = ::open(native.c_str(), flags | noWaiting | O_CLOEXEC, 0666);
     if (fd < 0)
         raiseFileError(errno, native);
     Descriptor file(fd);
     struct stat st;
-    if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode))
+    if (::fstat(fd, &st) != 0)
+        raiseFileError(errno, native);
+    if (S_ISDIR(st.st_mode))
         raise(ErrPathFileAccess); // reading a folder opens on this system, not on Windows
+    if (opening == Opening::PlainFile) {
+        if (!S_ISREG(st.st_mode))
+            raise(ErrPathFileAccess);
+        ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
+    }
     return file;
 }
 
-std::string readAll(const Descriptor& file, const std::string& native,
-                    size_t limit = std::numeric_limits<size_t>::max()) {
+// Reads a stream of unknown length (a device or a pipe may have one), up to limit bytes.
+std::string readAll(const Descriptor& file, const std::string& native, size_t limit) {
     std::string bytes;
     char buffer[65536];
     for (;;) {
@@ -237,6 +256,32 @@ std::string readAll(const Descriptor& file, const std::string& native,
     }
 }
 
+// Up to count bytes of a plain file from offset, and never more than the file held when it
+// was opened: fewer at its end, and no more when it grows meanwhile.
+std::string readRange(const Descriptor& file, const std::string& native, std::uint64_t offset,
+                      size_t count) {
+    struct stat st;
+    if (::fstat(file.get(), &st) != 0)
+        raiseFileError(errno, native);
+    const auto size = static_cast<std::uint64_t>(st.st_size);
+    count = offset >= size ? 0 : static_cast<size_t>(std::min<std::uint64_t>(count, size - offset));
+    std::string bytes(count, '\0');
+    size_t done = 0;
+    while (done < count) {
+        ssize_t got = ::pread(file.get(), bytes.data() + done, count - done,
+                              static_cast<off_t>(offset + done));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            raiseFileError(errno, native);
+        if (got == 0)
+            break;
+        done += static_cast<size_t>(got);
+    }
+    bytes.resize(done);
+    return bytes;
+}
+
 void writeAll(const Descriptor& file, std::string_view bytes, const std::string& native) {
     while (!bytes.empty()) {
         ssize_t put = ::write(file.get(), bytes.data(), bytes.size());
@@ -251,6 +296,21 @@ void writeAll(const Descriptor& file, std::string_view bytes, const std::string&
 void closeChecked(Descriptor& file, const std::string& native) {
     if (file.close() != 0)
         raiseFileError(errno, native);
+}
+
+// Writes the bytes at offset; 0, or the error number of the write that failed.
+int putAt(const Descriptor& file, std::uint64_t offset, std::string_view bytes) {
+    size_t done = 0;
+    while (done < bytes.size()) {
+        ssize_t put = ::pwrite(file.get(), bytes.data() + done, bytes.size() - done,
+                               static_cast<off_t>(offset + done));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put < 0)
+            return errno;
+        done += static_cast<size_t>(put);
+    }
+    return 0;
 }
 
 void writeFile(std::string_view path, std::string_view bytes, int flags) {
@@ -375,12 +435,12 @@ void FileSystem::openForInput(std::string_view path) {
 std::string FileSystem::readBytes(std::string_view path) {
     std::string native = nativePath(path);
     Descriptor file = openNative(native, O_RDONLY);
-    return readAll(file, native);
+    return readRange(file, native, 0, std::numeric_limits<size_t>::max());
 }
 
 std::string FileSystem::readBytes(std::string_view path, size_t limit) {
     std::string native = nativePath(path);
-    Descriptor file = openNative(native, O_RDONLY);
+    Descriptor file = openNative(native, O_RDONLY, Opening::AnyFile);
     return readAll(file, native, limit);
 }
 
@@ -436,7 +496,7 @@ void FileSystem::replaceBytes(std::string_view path, std::string_view bytes) {
         raise(ErrPermissionDenied, "the file is read-only");
     // A device or a pipe takes the bytes as they come: replacing it would remove it.
     if (existed && !S_ISREG(old.st_mode)) {
-        Descriptor file = openNative(native, O_WRONLY);
+        Descriptor file = openNative(native, O_WRONLY, Opening::AnyFile);
         writeAll(file, bytes, native);
         closeChecked(file, native);
         return;
@@ -481,36 +541,14 @@ void FileSystem::replaceText(std::string_view path, std::string_view text) {
 std::string FileSystem::readAt(std::string_view path, std::uint64_t offset, std::size_t count) {
     std::string native = nativePath(path);
     Descriptor file = openNative(native, O_RDONLY);
-    std::string bytes(count, '\0');
-    size_t done = 0;
-    while (done < count) {
-        ssize_t got = ::pread(file.get(), bytes.data() + done, count - done,
-                              static_cast<off_t>(offset + done));
-        if (got < 0 && errno == EINTR)
-            continue;
-        if (got < 0)
-            raiseFileError(errno, native);
-        if (got == 0)
-            break;
-        done += static_cast<size_t>(got);
-    }
-    bytes.resize(done);
-    return bytes;
+    return readRange(file, native, offset, count);
 }
 
 void FileSystem::writeAt(std::string_view path, std::uint64_t offset, std::string_view bytes) {
     std::string native = nativePath(path);
     Descriptor file = openNative(native, O_WRONLY | O_CREAT);
-    size_t done = 0;
-    while (done < bytes.size()) {
-        ssize_t put = ::pwrite(file.get(), bytes.data() + done, bytes.size() - done,
-                               static_cast<off_t>(offset + done));
-        if (put < 0 && errno == EINTR)
-            continue;
-        if (put < 0)
-            raiseFileError(errno, native);
-        done += static_cast<size_t>(put);
-    }
+    if (const int err = putAt(file, offset, bytes); err != 0)
+        raiseFileError(err, native);
     closeChecked(file, native);
 }
 

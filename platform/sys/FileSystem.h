@@ -17,6 +17,10 @@ enum class EntryKind { File, Folder };
 // Text files are in the ANSI code page (Windows-1252) on disk and UTF-8 in memory.
 // Every failure raises sys::Error with the number the add-in expects (53 "File not found",
 // 76 "Path not found", 75 "Path/File access error", 70 "Permission denied", ...).
+// Files are plain files: a device, a pipe or a folder where one is read or written is refused
+// with 75 without waiting for the pipe's other end, and no read takes more than the file holds.
+// Only a page may come from a device or a pipe (readBytes with a limit) or go into one
+// (replaceBytes).
 class FileSystem {
 public:
     // The real path of a Windows path (existing components matched without regard to case).
@@ -29,13 +33,15 @@ public:
     static bool folderExists(std::string_view path);
 
     // Opens the file for sequential input and closes it again at once; raises what opening
-    // raises (53 missing file, 76 missing folder, 75 a folder, 70 no permission).
+    // raises (53 missing file, 76 missing folder, 75 a folder, device or pipe, 70 no
+    // permission).
     static void openForInput(std::string_view path);
 
     // The whole file, as bytes / converted from Windows-1252.
     static std::string readBytes(std::string_view path);
-    // The whole file when it holds no more than limit bytes; raises 6 (overflow) for a longer
-    // one, having read no more than that (a device or a pipe may never end).
+    // The whole file, or what a device or a pipe gives, when it is no more than limit bytes;
+    // raises 6 (overflow) for more, having read no more than that (a device or a pipe may
+    // never end).
     static std::string readBytes(std::string_view path, std::size_t limit);
     static std::string readText(std::string_view path);
     // The lines of a Windows-1252 text file, read as the add-in's line input reads them: a line

@@ -416,6 +416,70 @@ TEST_F(HostRunTest, AFieldsOnlyFavouriteKeepsTheFormTagsAndEachFieldOnItsLine) {
     }
 }
 
+// The tools' own files are plain files: a pipe, a device or a folder in the place of one is
+// refused at once, as a file that cannot be opened, with the tool's own message for that.
+TEST_F(HostRunTest, AToolFileThatIsAPipeADeviceOrAFolderIsRefusedAtOnceAndChangesNothing) {
+    const fs::path install = freshInstall();
+    const std::string index = "[Kept](){}<>#%%#\r\r\n[Odd](){}<>#%%#\r\r\n";
+    writeFile(install / "FormFavs/Kept.ffv", "<FORM></FORM>\r\n");
+    fs::create_directories(install / "FormComps/Odd");
+    const std::string pageBefore = readFile(page());
+    const std::string colours =
+        "menu Form Field Manager\nselect lstEffect \"Highlight Functions\"\nclick Command4\n";
+    const std::string listed = "List1 list: [\"Kept\"]\n";
+    struct Case {
+        const char* file;
+        std::string script;
+        std::string shown;
+    };
+    const Case cases[] = {
+        {"odd.axp", colours + "choose-file odd.axp\nselect DropPal \"Save Custom\"\n",
+         "msgbox [Color Manager] critical: An Error Occured When Attempting To Save The Current "
+         "Custom Palette -> OK\n"},
+        {"odd.axp", colours + "choose-file odd.axp\nselect DropPal \"Load Custom\"\n",
+         "msgbox [Zirirur] none: The custom palette could not be loaded. -> OK\n"},
+        {"formfav.dat", "menu Add Form To Favourites\n",
+         "error 75: Path/File access error (in frmAddFavForm_Form_Load)\n"},
+        {"formfav.dat", "menu Insert Form From Favourites\nshow\n", "List1 list: []\n"},
+        {"FormFavs/Odd.ffv", "menu Insert Form From Favourites\nshow\n", listed},
+        {"FormFavs/Odd.ffv",
+         "menu Add Form To Favourites\nshow\nset txtFavName Odd\nclick Command1\n", listed},
+        {"FormComps/Odd/compfld.dat",
+         "menu Quick Form Components\nselect List1 Odd\nclick Command1\n",
+         "msgbox [Zirirur] exclamation: Data Files not found! Please check your installation. "
+         "-> OK\n"},
+    };
+    for (const Case& each : cases) {
+        for (const std::string kind : {"pipe", "device", "folder"}) {
+            SCOPED_TRACE(each.file + (" as a " + kind) + "\n" + each.script);
+            writeFile(install / "formfav.dat", index);
+            const fs::path odd = install / each.file;
+            fs::remove_all(odd);
+            if (kind == "pipe")
+                ASSERT_EQ(::mkfifo(odd.c_str(), 0600), 0);
+            else if (kind == "device")
+                fs::create_symlink("/dev/zero", odd);
+            else
+                fs::create_directory(odd);
+
+            HostRun result = run(
+                {"--install", install.string(), "--page", "web/index.htm", "--cursor", "FullName"},
+                each.script);
+            EXPECT_EQ(result.status, 0) << result.err;
+            EXPECT_EQ(result.err, "");
+            EXPECT_THAT(result.out, HasSubstr(each.shown));
+            // No error but the one shown.
+            EXPECT_EQ(result.out.find("error") != std::string::npos,
+                      each.shown.find("error") != std::string::npos);
+            EXPECT_EQ(readFile(page()), pageBefore);
+            EXPECT_TRUE(kind == "pipe"     ? fs::is_fifo(odd)
+                        : kind == "device" ? fs::is_symlink(odd)
+                                           : fs::is_directory(odd));
+            fs::remove_all(odd);
+        }
+    }
+}
+
 // Picture buttons show no caption but a picture of the installation's Buttons folder: every
 // picture that the transcripts show is shipped, as a PNG that can be read.
 TEST_F(HostRunTest, EveryPictureTheDialogsShowIsShipped) {

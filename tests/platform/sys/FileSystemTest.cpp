@@ -62,8 +62,6 @@ TEST(SysFileSystem, FailuresCarryTheirErrorNumbers) {
     EXPECT_EQ(errorNumberOf([&] { FileSystem::openForInput(at("missing.txt")); }), 53);
     EXPECT_EQ(errorNumberOf([&] { FileSystem::openForInput(at("Nope\\missing.txt")); }), 76);
     EXPECT_EQ(errorNumberOf([&] { FileSystem::openForInput(at("a.txt\\x")); }), 76);
-    EXPECT_EQ(errorNumberOf([&] { FileSystem::readBytes(at("Full")); }), 75);
-    EXPECT_EQ(errorNumberOf([&] { FileSystem::writeBytes(at("Full"), "x"); }), 75);
     EXPECT_EQ(errorNumberOf([&] { FileSystem::writeBytes(at("Nope\\b.txt"), "x"); }), 76);
     EXPECT_EQ(errorNumberOf([&] { FileSystem::appendText(at("Nope\\b.txt"), "x"); }), 76);
     EXPECT_EQ(errorNumberOf([&] { FileSystem::copyFile(at("missing"), at("c")); }), 53);
@@ -76,17 +74,27 @@ TEST(SysFileSystem, FailuresCarryTheirErrorNumbers) {
     EXPECT_EQ(errorNumberOf([&] { FileSystem::removeFolder(at("Nope")); }), 76);
     EXPECT_EQ(errorNumberOf([&] { FileSystem::list(at("Nope"), EntryKind::File); }), 76);
     EXPECT_EQ(errorNumberOf([&] { FileSystem::readAt(at("missing"), 0, 16); }), 53);
-    // A folder where a store's file should be: the superuser reads any file, so a folder
-    // stands for a file that cannot be opened.
-    EXPECT_EQ(errorNumberOf([&] { FileSystem::openForInput(at("Full")); }), 75) << "not 53";
-    EXPECT_EQ(errorNumberOf([&] { FileSystem::readLines(at("Full")); }), 75);
-    EXPECT_EQ(errorNumberOf([&] { FileSystem::readText(at("Full")); }), 75);
-    EXPECT_EQ(errorNumberOf([&] { FileSystem::appendText(at("Full"), "x"); }), 75);
-    EXPECT_EQ(errorNumberOf([&] { FileSystem::writeText(at("Full"), "x"); }), 75);
+    // A folder, a pipe or a device where a store's file should be stands for a file that
+    // cannot be opened (the superuser reads any file): refused at once, never waited on nor
+    // read without end, and left as it is.
+    ASSERT_EQ(::mkfifo(dir.path("Pipe").c_str(), 0600), 0);
+    std::filesystem::create_symlink("/dev/zero", dir.path("Device"));
+    for (const char* odd : {"Full", "Pipe", "Device"}) {
+        SCOPED_TRACE(odd);
+        EXPECT_EQ(errorNumberOf([&] { FileSystem::openForInput(at(odd)); }), 75) << "not 53";
+        EXPECT_EQ(errorNumberOf([&] { FileSystem::readBytes(at(odd)); }), 75);
+        EXPECT_EQ(errorNumberOf([&] { FileSystem::readLines(at(odd)); }), 75);
+        EXPECT_EQ(errorNumberOf([&] { FileSystem::readAt(at(odd), 0, 512); }), 75);
+        EXPECT_EQ(errorNumberOf([&] { FileSystem::writeBytes(at(odd), "x"); }), 75);
+        EXPECT_EQ(errorNumberOf([&] { FileSystem::appendText(at(odd), "x"); }), 75);
+        EXPECT_EQ(errorNumberOf([&] { FileSystem::copyFile(at(odd), at("c")); }), 75);
+        EXPECT_EQ(errorNumberOf([&] { FileSystem::copyFile(at("a.txt"), at(odd)); }), 75);
+        EXPECT_EQ(errorNumberOf([&] { sys::RandomFile(at(odd), 16); }), 75);
+    }
     EXPECT_EQ(errorNumberOf([&] { FileSystem::deleteFile(at("Full")); }), 75);
-    EXPECT_EQ(errorNumberOf([&] { FileSystem::copyFile(at("Full"), at("c")); }), 75);
-    EXPECT_EQ(errorNumberOf([&] { sys::RandomFile(at("Full"), 16); }), 75);
     EXPECT_TRUE(FileSystem::folderExists(at("Full")));
+    EXPECT_TRUE(std::filesystem::is_fifo(dir.path("Pipe")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.path("Device")));
 
     try {
         FileSystem::readBytes(at("missing.txt"));
