@@ -73,18 +73,25 @@ void FavouriteLists::Delete(ui::ListBox& names, ui::ListBox& lines,
     // The new index takes the old one's place in one step, so at this pause, as after any
     // failure, the store still holds the old index whole.
     ProcessPendingMessages(1);
-    sys::tryStep([&] {
+    const bool rewritten = sys::tryStep([&] {
         std::vector<std::string> kept;
         for (int i = 0; i < lines.listCount(); ++i)
             kept.push_back(lines.list(i));
         FavouritesStore::RewriteIndex(kept);
     });
 
-    sys::tryStep([&] { FileSystem::deleteFile(FavouritesStore::ImageFolder(Name) + "\\*.*"); });
-    ProcessPendingMessages(1);
-    sys::tryStep([&] { FileSystem::removeFolder(FavouritesStore::ImageFolder(Name)); });
-    sys::tryStep([&] { FileSystem::deleteFile(FavouritesStore::FormFilePath(Name)); });
-    ProcessPendingMessages(2);
+    if (rewritten) {
+        sys::tryStep([&] { FileSystem::deleteFile(FavouritesStore::ImageFolder(Name) + "\\*.*"); });
+        ProcessPendingMessages(1);
+        sys::tryStep([&] { FileSystem::removeFolder(FavouritesStore::ImageFolder(Name)); });
+        sys::tryStep([&] { FileSystem::deleteFile(FavouritesStore::FormFilePath(Name)); });
+        ProcessPendingMessages(2);
+    } else {
+        // A record that stays in the index keeps its files: the favourite stays whole, and the
+        // reload below lists it again.
+        ui::msgBox("The favourite could not be deleted: the favourites index cannot be written.",
+                   ui::vbExclamation, "Zirirur");
+    }
 
     sys::tryStep([&] { names.removeItem(selected); });
     sys::tryStep([&] { LoadFavourites(); });

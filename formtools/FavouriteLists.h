@@ -23,7 +23,8 @@ public:
     static void Load(ui::ListBox& names, ui::ListBox& lines, IndexHeader header,
                      ListingErrors errors);
     // DeleteFavourite: after the user's confirmation removes the selected favourite's line from
-    // the index, its image folder and its form file, then runs the dialog's LoadFavourites.
+    // the index, its image folder and its form file, then runs the dialog's LoadFavourites. An
+    // index that cannot be written is reported, and the favourite keeps its files.
     static void Delete(ui::ListBox& names, ui::ListBox& lines,
                        const std::function<void()>& LoadFavourites);
 };

@@ -53,7 +53,7 @@ void FavouritesStore::RewriteIndex(const std::vector<std::string>& lines) {
     std::string content;
     for (const std::string& line : lines)
         content += line + OwnLineEnd + WrittenLineEnd;
-    FileSystem::replaceText(IndexPath(), content);
+    FileSystem::replaceText(IndexPath(), content, sys::FolderRefusal::WriteInPlace);
 }
 
 bool FavouritesStore::IsListed(const std::string& Name) {

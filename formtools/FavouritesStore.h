@@ -31,7 +31,9 @@ public:
     static std::vector<std::string> ReadIndex();
     // Replaces the index with these lines, each written as its text, a CR and CR LF, and
     // without the header. The new index is written beside the old one and put in its place in
-    // one step: a failure or a crash leaves the old index whole.
+    // one step: a failure or a crash leaves the old index whole. An installation folder that
+    // takes no new file (a read-only one) has its index written over in place instead, so that
+    // a deletion still takes the record out.
     static void RewriteIndex(const std::vector<std::string>& lines);
 
     // Whether a favourite of this name is listed: a name that a save can give (a hand-made line

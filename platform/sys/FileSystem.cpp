@@ -313,6 +313,32 @@ int putAt(const Descriptor& file, std::uint64_t offset, std::string_view bytes) 
     return 0;
 }
 
+// Whether making or renaming a file failed because its folder may not be written (or its
+// sticky bit keeps another's file from being replaced).
+bool folderRefused(int err) {
+    return err == EACCES || err == EPERM;
+}
+
+// Writes the file over where it stands. Should that fail halfway, what it held is put back, as
+// far as the disk lets it.
+void writeInPlace(const std::string& native, std::string_view bytes) {
+    Descriptor file = openNative(native, O_RDWR);
+    const std::string old = readRange(file, native, 0, std::numeric_limits<size_t>::max());
+    const auto put = [&](std::string_view content) {
+        int err = putAt(file, 0, content);
+        if (err == 0 && ::ftruncate(file.get(), static_cast<off_t>(content.size())) != 0)
+            err = errno;
+        if (err == 0 && ::fsync(file.get()) != 0)
+            err = errno;
+        return err;
+    };
+    if (const int err = put(bytes); err != 0) {
+        put(old);
+        raiseFileError(err, native);
+    }
+    closeChecked(file, native);
+}
+
 void writeFile(std::string_view path, std::string_view bytes, int flags) {
     std::string native = FileSystem::nativePath(path);
     Descriptor file = openNative(native, O_WRONLY | O_CREAT | flags);
@@ -483,7 +509,8 @@ void FileSystem::appendText(std::string_view path, std::string_view text) {
     appendBytes(path, text::toAnsi(text));
 }
 
-void FileSystem::replaceBytes(std::string_view path, std::string_view bytes) {
+void FileSystem::replaceBytes(std::string_view path, std::string_view bytes,
+                              FolderRefusal whenRefused) {
     static std::atomic<unsigned> counter{0};
     // Through a link, the file behind it gets the new content and the link stays.
     std::string native = behindLinks(nativePath(path));
@@ -511,6 +538,8 @@ void FileSystem::replaceBytes(std::string_view path, std::string_view bytes) {
     for (int attempt = 0; fd < 0; ++attempt) {
         temporary = stem + "-" + std::to_string(counter++);
         fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd < 0 && folderRefused(errno) && whenRefused == FolderRefusal::WriteInPlace)
+            return writeInPlace(native, bytes);
         if (fd < 0 && (errno != EEXIST || attempt >= 100))
             raiseFileError(errno, temporary);
     }
@@ -522,8 +551,11 @@ void FileSystem::replaceBytes(std::string_view path, std::string_view bytes) {
     if (::fsync(fd) != 0)
         raiseFileError(errno, native);
     closeChecked(file, native);
-    if (::rename(temporary.c_str(), native.c_str()) != 0)
+    if (::rename(temporary.c_str(), native.c_str()) != 0) {
+        if (folderRefused(errno) && whenRefused == FolderRefusal::WriteInPlace)
+            return writeInPlace(native, bytes);
         raiseFileError(errno, native);
+    }
     cleanup.keep();
 
     // Make the rename itself durable; a folder that cannot be synced still holds the new file.
@@ -534,8 +566,9 @@ void FileSystem::replaceBytes(std::string_view path, std::string_view bytes) {
     }
 }
 
-void FileSystem::replaceText(std::string_view path, std::string_view text) {
-    replaceBytes(path, text::toAnsi(text));
+void FileSystem::replaceText(std::string_view path, std::string_view text,
+                             FolderRefusal whenRefused) {
+    replaceBytes(path, text::toAnsi(text), whenRefused);
 }
 
 std::string FileSystem::readAt(std::string_view path, std::uint64_t offset, std::size_t count) {

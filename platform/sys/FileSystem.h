@@ -10,6 +10,10 @@ namespace sys {
 // Which entries of a folder a listing gives.
 enum class EntryKind { File, Folder };
 
+// What replacing a file does where its folder takes no new file (a read-only folder) though
+// the file itself may be written: fail, or write the file over in place.
+enum class FolderRefusal { Fail, WriteInPlace };
+
 // The file layer: the add-in's paths are Windows paths ("C:\inst\FormFavs\a.ffv", "\" or "/"
 // as separator), mapped onto the one real file system: a drive letter stands for its root, so
 // "C:\tmp\a.txt" is "/tmp/a.txt". Names compare without regard to case, as on Windows: a path
@@ -57,9 +61,13 @@ public:
     static void appendText(std::string_view path, std::string_view text);
     // Writes a new file beside the old one and renames it over it, so that a crash leaves
     // either the old or the new content, never a half-written file. A read-only file (no
-    // write permission for anyone) is refused with 70, as Windows refuses it.
-    static void replaceBytes(std::string_view path, std::string_view bytes);
-    static void replaceText(std::string_view path, std::string_view text);
+    // write permission for anyone) is refused with 70, as Windows refuses it. Where the folder
+    // takes no new file, WriteInPlace writes the file over where it stands instead; should that
+    // fail halfway, what it held is put back.
+    static void replaceBytes(std::string_view path, std::string_view bytes,
+                             FolderRefusal whenRefused = FolderRefusal::Fail);
+    static void replaceText(std::string_view path, std::string_view text,
+                            FolderRefusal whenRefused = FolderRefusal::Fail);
 
     // Random access: up to count bytes from offset (fewer at the end of the file).
     static std::string readAt(std::string_view path, std::uint64_t offset, std::size_t count);

@@ -113,21 +113,29 @@ private:
     void (*m_oldHandler)(int) = nullptr;
 };
 
-TEST_F(DeleteTest, AnInterruptedRewriteLeavesTheOldIndexWhole) {
+TEST_F(DeleteTest, AnInterruptedRewriteLeavesTheOldIndexWholeAndTheFavouriteWithIt) {
     std::unique_ptr<FullDisk> full;
-    run<frmInsertForm>({act::select("List1", "Alpha"), answer(ui::vbYes), [&] {
-                            // The pause before the rewrite: a crash here must find the index whole.
-                            // Then the disk fills up, so the new index cannot be written.
-                            ui::Driver::instance().post([&] {
-                                EXPECT_EQ(store.index(), OldIndex);
-                                full = std::make_unique<FullDisk>();
-                            });
-                            ui::Driver::instance().click("Command2");
-                        }});
+    const auto transcript =
+        run<frmInsertForm>({act::select("List1", "Alpha"), answer(ui::vbYes), [&] {
+                                // The pause before the rewrite: a crash here must find the index
+                                // whole. Then the disk fills up, so the new index cannot be
+                                // written.
+                                ui::Driver::instance().post([&] {
+                                    EXPECT_EQ(store.index(), OldIndex);
+                                    full = std::make_unique<FullDisk>();
+                                });
+                                ui::Driver::instance().click("Command2");
+                            }});
     ASSERT_TRUE(full);
     full.reset();
 
     EXPECT_EQ(store.index(), OldIndex);
+    // The user is told, and the favourite keeps its files, so it is listed again.
+    EXPECT_THAT(transcript, testing::Contains("msgbox [Zirirur] exclamation: The favourite could "
+                                              "not be deleted: the favourites index cannot be "
+                                              "written. -> OK"));
+    EXPECT_TRUE(store.hasFormFile("Alpha"));
+    EXPECT_THAT(store.images("Alpha"), ElementsAre("logo.gif", "send.png"));
     // Nothing half written is left beside it.
     std::vector<std::string> files;
     for (const auto& entry : fs::directory_iterator(page.installFolder()))

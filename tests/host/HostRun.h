@@ -79,7 +79,7 @@ protected:
 
     // Standard output goes to out.txt, or to the file given (a device, say).
     HostRun runArgs(const std::vector<std::string>& args, const std::string& standardOutput = "") {
-        std::string command = "cd " + quoted(m_dir.string()) + " && ZIRIRUR_NO_SHELL=1 " +
+        std::string command = "cd " + quoted(m_dir.string()) + " && ZIRIRUR_NO_SHELL=1 " + m_runAs +
                               quoted(ZIRIRUR_HOST_BINARY);
         bool hasState = false;
         for (const std::string& arg : args) {
@@ -115,6 +115,8 @@ protected:
 
     fs::path m_dir;
     int m_runs = 0;
+    // What the host's command line starts with: "setpriv ... " runs it as another user.
+    std::string m_runAs;
 };
 
 } // namespace hosttest

@@ -480,6 +480,61 @@ TEST_F(HostRunTest, AToolFileThatIsAPipeADeviceOrAFolderIsRefusedAtOnceAndChange
     }
 }
 
+// A favourite deleted from an installation folder that takes no new file (it may not be
+// written) leaves the index all the same, the index being written over in place; an index that
+// cannot be written either keeps the whole favourite, and the user is told. Permissions do not
+// bind the superuser, so the host runs as nobody then.
+TEST_F(HostRunTest, AFavouriteDeletedFromAReadOnlyInstallationLeavesTheIndexOrStaysWhole) {
+    if (::geteuid() == 0) {
+        m_runAs = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+        if (std::system(
+                (m_runAs + quoted(ZIRIRUR_HOST_BINARY) + " --help >/dev/null 2>&1").c_str()))
+            GTEST_SKIP() << "the host cannot be run as an unprivileged user here (no setpriv, or "
+                            "the build's folders are closed to others)";
+        ::chmod(state().c_str(), 0777);
+    }
+    const fs::path install = freshInstall();
+    const std::string index = "[Kept](k){}<>#%%#\r\r\n[Other](o){}<>#%%#\r\r\n";
+    writeFile(install / "FormFavs/Kept.ffv", "<FORM></FORM>\r\n");
+    writeFile(install / "FormFavs/Other.ffv", "<FORM></FORM>\r\n");
+    fs::create_directories(install / "FormImages/Kept");
+    writeFile(install / "FormImages/Kept/logo.gif", "GIF89a");
+    // Everything in the folder may be written, but not the folder itself; it is made writable
+    // again for the clean-up, however the test ends.
+    for (const auto& entry : fs::recursive_directory_iterator(install))
+        fs::permissions(entry.path(), fs::perms::others_read | fs::perms::others_write,
+                        fs::perm_options::add);
+    struct ReadOnly {
+        fs::path folder;
+        ~ReadOnly() { ::chmod(folder.c_str(), 0755); }
+    } readOnly{install};
+    ::chmod(install.c_str(), 0555);
+    const std::string refused = "msgbox [Zirirur] exclamation: The favourite could not be "
+                                "deleted: the favourites index cannot be written. -> OK\n";
+
+    for (const mode_t indexMode : {0444, 0666}) {
+        SCOPED_TRACE(indexMode == 0444 ? "a read-only index" : "a writable index");
+        writeFile(install / "formfav.dat", index);
+        ::chmod((install / "formfav.dat").c_str(), indexMode);
+        HostRun result = run(
+            {"--install", install.string(), "--page", "web/index.htm", "--out", "-"},
+            "menu Insert Form From Favourites\nselect List1 Kept\nanswer Yes\nclick Command2\n");
+        EXPECT_EQ(result.status, 0) << result.err;
+        if (indexMode == 0444) {
+            EXPECT_THAT(result.out, HasSubstr(refused));
+            EXPECT_EQ(readFile(install / "formfav.dat"), index);
+            EXPECT_TRUE(fs::exists(install / "FormFavs/Kept.ffv"));
+            EXPECT_TRUE(fs::exists(install / "FormImages/Kept/logo.gif"));
+        } else {
+            EXPECT_THAT(result.out, Not(HasSubstr(refused)));
+            EXPECT_EQ(readFile(install / "formfav.dat"), "[Other](o){}<>#%%#\r\r\n");
+            EXPECT_FALSE(fs::exists(install / "FormFavs/Kept.ffv"));
+            EXPECT_FALSE(fs::exists(install / "FormImages/Kept"));
+        }
+        EXPECT_TRUE(fs::exists(install / "FormFavs/Other.ffv"));
+    }
+}
+
 // Picture buttons show no caption but a picture of the installation's Buttons folder: every
 // picture that the transcripts show is shipped, as a PNG that can be read.
 TEST_F(HostRunTest, EveryPictureTheDialogsShowIsShipped) {
