@@ -2,6 +2,7 @@
 
 #include "platform/sys/Error.h"
 #include "platform/sys/FileSystem.h"
+#include "platform/sys/FoldedText.h"
 #include "platform/sys/Shell.h"
 #include "platform/sys/Text.h"
 
@@ -33,16 +34,19 @@ std::string ReplaceText(const std::string& Text, const std::string& Find,
     // An empty Find would be found at every position without moving on.
     if (Find.empty())
         return Text;
+    // The text is folded once for all the occurrences, not once for each, and Start and Pos
+    // are kept as the byte offsets where those character positions start.
+    text::FoldedText Searched(Text);
     std::string Result;
-    long Start = 1;
-    long Pos = text::find(Text, Find, Start, text::Compare::IgnoreCase);
-    while (Pos != 0) {
-        Result += text::mid(Text, Start, Pos - Start);
+    std::size_t Start = 0;
+    auto Pos = Searched.next(Find, Start);
+    while (Pos) {
+        Result.append(Text, Start, Pos->begin - Start);
         Result += ReplaceWith;
-        Start = Pos + text::length(Find);
-        Pos = text::find(Text, Find, Start, text::Compare::IgnoreCase);
+        Start = Pos->end;
+        Pos = Searched.next(Find, Start);
     }
-    Result += text::mid(Text, Start);
+    Result.append(Text, Start);
     return Result;
 }
 
@@ -66,11 +70,12 @@ bool FileExists(const std::string& Path) {
 
 std::string TextBetween(const std::string& Text, const std::string& StartMark,
                         const std::string& EndMark) {
-    long P1 = text::find(Text, StartMark, 1, text::Compare::IgnoreCase);
+    text::FoldedText Searched(Text);
+    long P1 = Searched.find(StartMark, 1);
     long S = P1 + text::length(StartMark);
-    long P2 = text::find(Text, EndMark, S, text::Compare::IgnoreCase);
+    long P2 = Searched.find(EndMark, S);
     if (P1 != 0 && P2 != 0)
-        return text::mid(Text, S, P2 - S);
+        return std::string(Searched.mid(S, P2 - S));
     return {};
 }
 

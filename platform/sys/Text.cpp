@@ -1,6 +1,10 @@
 #include "platform/sys/Text.h"
 
+#include "platform/sys/FoldedText.h"
+
 #include <array>
+#include <cstdint>
+#include <cstring>
 
 namespace sys::text {
 
@@ -47,12 +51,6 @@ char32_t decodeAt(std::string_view s, size_t i, size_t& len) {
         return kInvalid;
     len = need + 1;
     return cp;
-}
-
-size_t charLength(std::string_view s, size_t i) {
-    size_t len = 1;
-    decodeAt(s, i, len);
-    return len;
 }
 
 // Case pairs of the scripts that the ANSI code pages of the system cover. Every pair keeps
@@ -111,16 +109,54 @@ char32_t toLowerCp(char32_t c) {
     return c;
 }
 
-template <typename Map> std::string mapChars(std::string_view s, Map map) {
-    std::string out;
-    out.reserve(s.size());
+// Eight bytes of s from i, as one number.
+uint64_t blockAt(std::string_view s, size_t i) {
+    uint64_t block;
+    std::memcpy(&block, s.data() + i, sizeof block);
+    return block;
+}
+
+constexpr uint64_t kEachByte = 0x0101010101010101;
+constexpr uint64_t kHighBits = 0x80 * kEachByte;
+
+// The bytes of a block of ASCII from first to last, each as 0x20 (the bit that tells an ASCII
+// letter's cases apart), the other bytes as 0. Adding to the low seven bits of a byte never
+// carries into the next byte, so the eight bytes are compared at once.
+uint64_t caseBits(uint64_t block, unsigned char first, unsigned char last) {
+    uint64_t fromFirst = block + (0x80 - first) * kEachByte;   // high bit: byte >= first
+    uint64_t pastLast = block + (0x80 - last - 1) * kEachByte; // high bit: byte > last
+    return ((fromFirst & ~pastLast) & kHighBits) >> 2;
+}
+
+// The text is copied and each character mapped where it stands: a case pair keeps its UTF-8
+// length, so nothing moves. Undecodable bytes are kept as they are. Runs of ASCII, most of
+// what the tools search, go eight bytes at a time: asciiBits gives the bits to flip.
+template <typename Map, typename AsciiBits>
+std::string mapChars(std::string_view s, Map map, AsciiBits asciiBits) {
+    std::string out(s);
+    std::string mapped;
     for (size_t i = 0; i < s.size();) {
+        if (i + 8 <= s.size()) {
+            uint64_t block = blockAt(s, i);
+            if ((block & kHighBits) == 0) {
+                block ^= asciiBits(block);
+                std::memcpy(out.data() + i, &block, sizeof block);
+                i += 8;
+                continue;
+            }
+        }
+        unsigned char byte = static_cast<unsigned char>(s[i]);
+        if (byte < 0x80) {
+            out[i++] = static_cast<char>(map(byte));
+            continue;
+        }
         size_t len = 1;
         char32_t cp = decodeAt(s, i, len);
-        if (len == 1 && static_cast<unsigned char>(s[i]) >= 0x80)
-            out += s[i]; // keep undecodable bytes as they are
-        else
-            appendUtf8(out, map(cp));
+        if (len > 1) {
+            mapped.clear();
+            appendUtf8(mapped, map(cp));
+            out.replace(i, len, mapped);
+        }
         i += len;
     }
     return out;
@@ -159,6 +195,36 @@ void appendUtf8(std::string& out, char32_t cp) {
         out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (cp & 0x3F));
     }
+}
+
+size_t findBytes(std::string_view haystack, std::string_view needle, size_t from) {
+    if (from > haystack.size())
+        return std::string_view::npos;
+    if (needle.empty())
+        return from;
+    // The C library's search skips ahead on a mismatch, where a search for the first byte
+    // stops at each of its many occurrences in markup ("<", "I").
+    const void* at =
+        ::memmem(haystack.data() + from, haystack.size() - from, needle.data(), needle.size());
+    return at == nullptr ? std::string_view::npos
+                         : static_cast<size_t>(static_cast<const char*>(at) - haystack.data());
+}
+
+bool wellFormed(std::string_view s) {
+    for (size_t i = 0; i < s.size();) {
+        size_t len = 1;
+        decodeAt(s, i, len);
+        if (len == 1 && static_cast<unsigned char>(s[i]) >= 0x80)
+            return false;
+        i += len;
+    }
+    return true;
+}
+
+size_t charLength(std::string_view s, size_t i) {
+    size_t len = 1;
+    decodeAt(s, i, len);
+    return len;
 }
 
 size_t byteOffset(std::string_view s, long pos) {
@@ -210,22 +276,13 @@ std::string mid(std::string_view s, long start, long count) {
 }
 
 long find(std::string_view haystack, std::string_view needle, long start, Compare compare) {
+    if (compare == Compare::IgnoreCase)
+        return FoldedText(haystack).find(needle, start);
     if (start < 1)
         start = 1;
     if (start > length(haystack) + 1)
         return 0;
-    size_t from = byteOffset(haystack, start);
-    size_t at;
-    if (compare == Compare::IgnoreCase) {
-        // Folding keeps every character at its byte offset, so only the part searched is folded.
-        std::string h = upper(haystack.substr(from));
-        std::string n = upper(needle);
-        at = h.find(n);
-        if (at != std::string::npos)
-            at += from;
-    } else {
-        at = haystack.find(needle, from);
-    }
+    size_t at = haystack.find(needle, byteOffset(haystack, start));
     if (at == std::string_view::npos)
         return 0;
     return length(haystack.substr(0, at)) + 1;
@@ -255,10 +312,14 @@ bool equalIgnoringAsciiCase(std::string_view a, std::string_view b) {
 }
 
 std::string upper(std::string_view s) {
-    return mapChars(s, toUpperCp);
+    return mapChars(
+        s, [](char32_t c) { return toUpperCp(c); },
+        [](uint64_t block) { return caseBits(block, 'a', 'z'); });
 }
 std::string lower(std::string_view s) {
-    return mapChars(s, toLowerCp);
+    return mapChars(
+        s, [](char32_t c) { return toLowerCp(c); },
+        [](uint64_t block) { return caseBits(block, 'A', 'Z'); });
 }
 
 bool equal(std::string_view a, std::string_view b, Compare compare) {

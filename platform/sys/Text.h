@@ -51,6 +51,14 @@ int ansiCode(std::string_view s);
 // Appends the character with code point cp, encoded in UTF-8.
 void appendUtf8(std::string& out, char32_t cp);
 
+// The byte offset of the first needle at or after the byte offset from, npos when none: what
+// std::string_view::find gives, found faster in long texts.
+size_t findBytes(std::string_view haystack, std::string_view needle, size_t from = 0);
+// Whether every byte of s belongs to a character: no byte counts as one of its own.
+bool wellFormed(std::string_view s);
+// The byte length of the character that starts at s[i]; 1 for a byte that starts none.
+size_t charLength(std::string_view s, size_t i);
+
 // The byte offset of the 1-based character position pos (s.size() when past the end).
 size_t byteOffset(std::string_view s, long pos);
 

@@ -7,23 +7,41 @@
 
 #include <array>
 #include <filesystem>
+#include <string>
 
 using namespace zirirur;
 
 TEST(ModText, ReplaceTextReplacesEveryOccurrenceWithoutRegardToCase) {
     // The replacement is not searched again; matches go left to right, never overlapping; an
-    // empty Find gives no endless loop.
+    // empty Find gives no endless loop. Letters whose cases differ in their first byte (ÿ Ÿ,
+    // ŀ Ŀ) match; a byte of no character matches only itself.
     const std::array<const char*, 4> cases[] = {{"a;B;b", "b", "bb", "a;bb;bb"},
                                                 {"xxx", "x", "xx", "xxxxxx"},
+                                                {"xX", "x", "Xx", "XxXx"},
                                                 {"aaaa", "aa", "b", "bb"},
+                                                {"ababa", "aba", "X", "Xba"},
+                                                {"abAB", "ab", "-", "--"},
                                                 {"no match here", "zz", "y", "no match here"},
                                                 {"", "b", "c", ""},
                                                 {"onFocus=\"a;\"", "ONFOCUS", "", "=\"a;\""},
                                                 {"Été, été!", "ÉTÉ", "summer", "summer, summer!"},
                                                 {"ééAé", "a", "→", "éé→é"},
+                                                {"ŸES ÿes", "ÿes", "no", "no no"},
+                                                {"ŀ Ŀ", "Ŀ", "L", "L L"},
+                                                {"Привет, ПРИВЕТ!", "привет", "Hi", "Hi, Hi!"},
+                                                {"é\x80É\x80", "\x80", "-", "é-É-"},
                                                 {"keep", "", "x", "keep"}};
     for (const auto& [text, find, with, result] : cases)
         EXPECT_EQ(ReplaceText(text, find, with), result) << text << " " << find;
+
+    // Many occurrences among characters of two bytes, each replaced where it stands.
+    std::string many;
+    std::string replaced;
+    for (int i = 0; i < 2000; ++i) {
+        many += "é{formName}" + std::to_string(i);
+        replaced += "éForm1" + std::to_string(i);
+    }
+    EXPECT_EQ(ReplaceText(many, "{FORMNAME}", "Form1"), replaced);
 }
 
 TEST(ModText, TextBetweenTakesTheFirstStartMarkAndTheNextEndMark) {
@@ -39,6 +57,7 @@ TEST(ModText, TextBetweenTakesTheFirstStartMarkAndTheNextEndMark) {
         {"[a][b]", "[", "]", "a"},
         {"abXb", "ab", "b", "X"},
         {"«é»(x)", "«", "»", "é"},
+        {"Ÿ[a]ÿ[b]", "ÿ[", "]", "a"},
         {"ZirirurStatus('Hi');", "ZirirurStatus('", "');", "Hi"}};
     for (const auto& [text, start, end, between] : cases)
         EXPECT_EQ(TextBetween(text, start, end), between) << text << " " << start << end;

@@ -71,6 +71,9 @@ TEST(SysText, ChangesCaseOfTheCodePagesLetters) {
     EXPECT_EQ(text::upper("straße élan ÿ œ"), "STRAßE ÉLAN Ÿ Œ");
     EXPECT_EQ(text::lower("ÉLAN Ÿ Œ ΣΑΣ"), "élan ÿ œ σασ");
     EXPECT_EQ(text::upper("1+x=ü"), "1+X=Ü");
+    // Runs of ASCII go eight bytes at a time: the neighbours of the letters stay.
+    EXPECT_EQ(text::upper("@az[`AZ{ Mixed Case é text"), "@AZ[`AZ{ MIXED CASE É TEXT");
+    EXPECT_EQ(text::lower("@az[`AZ{ Mixed Case É TEXT"), "@az[`az{ mixed case é text");
     EXPECT_EQ(text::trim("  \ta b \t  "), "\ta b \t");
     EXPECT_EQ(text::trimLeft("  a  "), "a  ");
     EXPECT_EQ(text::trimRight("  a  "), "  a");
