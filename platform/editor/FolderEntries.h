@@ -20,6 +20,10 @@ public:
     // copied from a disk that tells case apart may hold "Images" beside "images".
     static std::vector<std::string> matches(const std::string& folder, std::string_view name,
                                             sys::EntryKind kind);
+    // Whether the folder holds an entry of exactly that name among those its listing gives,
+    // asked of the disk without listing the folder. False too for a folder that cannot be
+    // read, which is left to the listing to report.
+    static bool holds(const std::string& folder, std::string_view name, sys::EntryKind kind);
     static int count(const std::string& folder, sys::EntryKind kind);
     // The real path of an entry of the folder.
     static std::string join(const std::string& folder, std::string_view name);

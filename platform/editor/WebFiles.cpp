@@ -79,14 +79,21 @@ std::optional<std::string> resolve(const std::string& folder,
     std::vector<std::string> spellings{segments[k]};
     if (std::string decoded = percentDecoded(segments[k]); decoded != segments[k])
         spellings.push_back(decoded);
+    auto follow = [&](const std::string& entry) -> std::optional<std::string> {
+        std::string path = FolderEntries::join(folder, entry);
+        return last ? path : resolve(path, segments, k + 1);
+    };
     for (const std::string& spelling : spellings) {
-        for (const std::string& entry : FolderEntries::matches(folder, spelling, kind)) {
-            std::string path = FolderEntries::join(folder, entry);
-            if (last)
-                return path;
-            if (auto found = resolve(path, segments, k + 1))
+        // The exact spelling, which comes first, is asked of the disk without listing the
+        // folder: a web folder may hold thousands of files, and a form as many pictures.
+        const bool exact = FolderEntries::holds(folder, spelling, kind);
+        if (exact)
+            if (auto found = follow(spelling))
                 return found;
-        }
+        for (const std::string& entry : FolderEntries::matches(folder, spelling, kind))
+            if (!(exact && entry == spelling))
+                if (auto found = follow(entry))
+                    return found;
     }
     return std::nullopt;
 }

@@ -120,6 +120,7 @@ TEST_F(FormImagesTest, ImageAddressesFindTheirFileHoweverTheyAreWritten) {
     site.write(inWeb("shop/images/my logo.gif"), "spaced");
     site.write(inWeb("Shared/Banner.png"), "banner");
     site.write(inWeb("shop/100%/sale.gif"), "percent folder");
+    site.write(inWeb("shop/images/.secret.gif"), "hidden");
     application.openWeb(webPath());
     application.openPage(site.path(inWeb("shop/order form.htm")));
     ASSERT_EQ(pageFolderOf(application).name(), "shop");
@@ -143,6 +144,8 @@ TEST_F(FormImagesTest, ImageAddressesFindTheirFileHoweverTheyAreWritten) {
     EXPECT_EQ(nameOf("../../outside.gif"), "(none)");
     EXPECT_EQ(nameOf("images"), "(none)") << "a folder is no file";
     EXPECT_EQ(nameOf("images%2Flogo.gif"), "(none)") << "an escaped slash separates nothing";
+    EXPECT_EQ(nameOf("Images/Logo.GIF%00.png"), "(none)") << "an escaped NUL ends no name";
+    EXPECT_EQ(nameOf("images/.secret.gif"), "(none)") << "a hidden file is no web file";
 
     // The address of a file found leads the add-in to it, blanks and all.
     editor::WebFile* spaced = webFileOf(application, "images/my%20logo.gif");
