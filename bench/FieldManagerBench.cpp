@@ -12,7 +12,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <chrono>
 #include <string>
 #include <vector>
 
@@ -47,12 +46,7 @@ void TimeApplyToAll(benchmark::State& state, const std::vector<ui::Driver::Actio
 
         double seconds = 0;
         std::vector<ui::Driver::Action> actions = setup;
-        actions.push_back([&] {
-            const auto start = std::chrono::steady_clock::now();
-            driver.click(applyToAll);
-            seconds =
-                std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-        });
+        actions.push_back(uitest::timedClick(applyToAll, seconds));
         uitest::script(actions);
         zirirur::frmManFields dialog;
         dialog.show(ui::ShowMode::Modal);

@@ -30,6 +30,10 @@
 #include "platform/ui/OptionButton.h"
 #include "platform/ui/TextBox.h"
 
+#include <algorithm>
+#include <memory>
+#include <vector>
+
 namespace zirirur {
 
 namespace text = sys::text;
@@ -38,9 +42,21 @@ namespace {
 
 const char* const ProductTitle = "Zirirur";
 
-// Whether the text holds the markup anywhere but at its very first character.
-bool HoldsAfterStart(const std::string& HTML, const std::string& markup) {
-    return text::find(HTML, markup) > 1;
+// Whether the text holds the markup anywhere but at its very first character. Elements come
+// in document order, and the stored form holds their markup in that order, so the search
+// starts where the last markup was found and looks before that only when it finds nothing
+// after it: a form of many pictures is not searched from its start for each.
+bool HoldsAfterStart(const std::string& HTML, const std::string& markup, std::size_t& lastFound) {
+    if (HTML.compare(0, markup.size(), markup) == 0)
+        return false; // it is found first at the very first character
+    const std::size_t from = std::min(lastFound, HTML.size());
+    std::size_t at = text::findBytes(HTML, markup, from);
+    if (at == std::string::npos)
+        at = text::findBytes(std::string_view(HTML).substr(0, from + markup.size()), markup);
+    if (at == std::string::npos)
+        return false;
+    lastFound = at;
+    return true;
 }
 
 } // namespace
@@ -226,16 +242,17 @@ std::string frmAddFavForm::FieldsOnlyHTML() const {
 
 void frmAddFavForm::CollectImages(std::string& HTML, const std::string& Name) const {
     // Images, in document order; an image outside the form whose markup the form holds too is
-    // the same file.
-    int images = 0;
-    sys::tryStep([&] { images = PageDocument()->all().tags("IMG").length(); });
-    for (int i = 0; i < images; ++i) {
+    // the same file. Nothing in this pass lets the editor run, so the page holds still: its
+    // images are taken once, not picked out of the whole page again for each.
+    std::vector<std::shared_ptr<dom::Element>> images;
+    sys::tryStep([&] { images = PageDocument()->all().tags("IMG").toVector(); });
+    std::size_t lastFound = 0;
+    for (const auto& image : images) {
         std::string src;
         bool shown = false;
         sys::tryStep([&] {
-            auto image = PageDocument()->all().tags("IMG").item(i);
             sys::required(image);
-            if (!HoldsAfterStart(HTML, image->outerHTML()))
+            if (!HoldsAfterStart(HTML, image->outerHTML(), lastFound))
                 return;
             src = image->getProperty("src");
             shown = true;
@@ -247,6 +264,7 @@ void frmAddFavForm::CollectImages(std::string& HTML, const std::string& Name) co
     // Image buttons.
     int elements = 0;
     sys::tryStep([&] { elements = PageDocument()->all().length(); });
+    lastFound = 0;
     for (int i = 0; i < elements; ++i) {
         std::string src;
         bool shown = false;
@@ -256,7 +274,7 @@ void frmAddFavForm::CollectImages(std::string& HTML, const std::string& Name) co
             // The tag and the type are looked at first: they cost nothing, unlike the search.
             if (text::upper(element->tagName()) != "INPUT" ||
                 text::upper(element->getProperty("Type")) != "IMAGE" ||
-                !HoldsAfterStart(HTML, element->outerHTML()))
+                !HoldsAfterStart(HTML, element->outerHTML(), lastFound))
                 return;
             src = element->getProperty("src");
             shown = true;

@@ -314,6 +314,7 @@ TEST_F(HostRunTest, FavouritesAreSavedInsertedAndDeletedThroughTheHost) {
     fs::copy_file(data + "fav-order-form.htm", m_dir / "shop web/shop/order.htm");
     writeFile(m_dir / "shop web/shop/images/logo.gif", "GIF89a logo");
     writeFile(m_dir / "shop web/shop/buttons/send.png", "PNG send");
+    writeFile(m_dir / "shop web/shop/buttons/thanks.gif", "GIF89a thanks");
     const std::string target = "<html><head><title>Target</title></head><body>"
                                "<p id=\"here\">Here:</p><p>After.</p></body></html>";
     fs::create_directories(m_dir / "target web/pages");
@@ -339,10 +340,12 @@ TEST_F(HostRunTest, FavouritesAreSavedInsertedAndDeletedThroughTheHost) {
     EXPECT_THAT(stored, StartsWith("<FORM name=\"order\" id=\"order\""));
     EXPECT_THAT(stored, EndsWith("</FORM>\r\n"));
     // Every occurrence of a local picture's address, in any letter case, became the bare file
-    // name; web addresses and a picture without its file kept theirs; the effects' statements
-    // and the page's characters travel as they are.
+    // name, also for a picture after the form whose markup the form holds only before its
+    // last picture; web addresses and a picture without its file kept theirs; the effects'
+    // statements and the page's characters travel as they are.
     for (const char* kept :
          {"<IMG src=\"logo.gif\" alt=\"Our logo\">", "<A href=\"logo.gif\">Full size</A>",
+          "<!-- <IMG src=\"thanks.gif\"> -->",
           "<INPUT type=\"image\" src=\"send.png\" name=\"send\"",
           "src=\"http://www.example.com/banner.gif\"", "src=\"HTTPS://www.example.com/seal.gif\"",
           "src=\"missing.gif\"", "onblur=\"VQRMakeUpper(this);\"", "caf\xE9 prices"})
@@ -351,6 +354,7 @@ TEST_F(HostRunTest, FavouritesAreSavedInsertedAndDeletedThroughTheHost) {
     EXPECT_THAT(stored, Not(HasSubstr("IMAGES/")));
     EXPECT_EQ(readFile(install / "FormImages/Order Form/logo.gif"), "GIF89a logo");
     EXPECT_EQ(readFile(install / "FormImages/Order Form/send.png"), "PNG send");
+    EXPECT_EQ(readFile(install / "FormImages/Order Form/thanks.gif"), "GIF89a thanks");
 
     HostRun insert = run(with({"--web", "target web", "--page", "target web/pages/target.htm",
                                "--cursor", "here", "--out", "inserted.htm"}),

@@ -5,9 +5,11 @@
 
 #include "platform/ui/Driver.h"
 
+#include <chrono>
 #include <deque>
 #include <memory>
 #include <optional>
+#include <string>
 #include <vector>
 
 namespace uitest {
@@ -21,6 +23,15 @@ inline void script(std::vector<ui::Driver::Action> actions) {
         queue->pop_front();
         return next;
     });
+}
+
+// Clicks the control and gives how long its handler ran, in seconds: what a benchmark times.
+inline ui::Driver::Action timedClick(const std::string& control, double& seconds) {
+    return [control, &seconds] {
+        const auto start = std::chrono::steady_clock::now();
+        ui::Driver::instance().click(control);
+        seconds = std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    };
 }
 
 } // namespace uitest
